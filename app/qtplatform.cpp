@@ -1,0 +1,66 @@
+#include "app/qtplatform.h"
+
+#include "resources/texts.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+
+Platform::MessageAnswer QtPlatform::showMessage(const QString &text, MessageIcon icon,
+                                                MessageButtons buttons)
+{
+    const bool yesNo = buttons == MessageButtons::YesNo;
+    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
+                                                  : QMessageBox::Information,
+                    QString::fromUtf16(texts::applicationTitle), text,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (yesNo) {
+        box.setDefaultButton(QMessageBox::Yes);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    default:
+        return MessageAnswer::Ok;
+    }
+}
+
+void QtPlatform::openAddress(const QUrl &address)
+{
+    QDesktopServices::openUrl(address);
+}
+
+QString QtPlatform::chooseFileToOpen(const FileOpenRequest &request)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title, QString(),
+                       request.nameFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QDate QtPlatform::today()
+{
+    return QDate::currentDate();
+}
+
+void QtPlatform::seedRandomFromClock()
+{
+    m_random.seed(static_cast<std::mt19937::result_type>(QDateTime::currentMSecsSinceEpoch()));
+}
+
+float QtPlatform::nextRandom()
+{
+    // 24 random bits fill a float's mantissa exactly, so the result can never round up to 1.
+    return static_cast<float>(m_random() >> 8) / 16777216.0F;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <random>
+
+class QtPlatform : public Platform
+{
+public:
+    MessageAnswer showMessage(const QString &text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    void openAddress(const QUrl &address) override;
+    QString chooseFileToOpen(const FileOpenRequest &request) override;
+    QDate today() override;
+    void seedRandomFromClock() override;
+    float nextRandom() override;
+
+private:
+    std::mt19937 m_random;
+};

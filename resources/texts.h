@@ -1,0 +1,74 @@
+#pragma once
+
+// The program's long fixed texts, kept in one place so that wording changes touch one file.
+// UTF-16 so that the colour oracle (plain C++) and the windows (Qt) share them unconverted.
+namespace texts {
+
+inline constexpr char16_t applicationTitle[] = u"Tavik Huescry";
+inline constexpr char16_t windowCaption[] = u"Tavik Huescry v1.15";
+
+// Readings of the five lucky colours.
+inline constexpr char16_t blueReading[] =
+    u"You must delve into the sunnier realms of your heart for pleasure and calmness. Shake off "
+    u"the negative thoughts or such memories to move ahead further in your life. Others will be "
+    u"attracted to you for your gentle and modest behavior. Everything will move on smoothly in "
+    u"your life. You are in a mood of exploring newer territories. Traveling to famous tourist "
+    u"spots will bring joy in your life.";
+inline constexpr char16_t brownReading[] =
+    u"You need to devote more time and attention to yourself now. Try to cut short your busy "
+    u"schedule and relax. Do not encourage those insisting you for doing more than your fair "
+    u"share. Allow others to share some of your responsibilities. There will be a tendency "
+    u"towards working in the background. You can return to your busy schedule with a "
+    u"rejuvenated mind after a brief break.";
+inline constexpr char16_t greenReading[] =
+    u"Think carefully before undertaking a complicated task. You must pay attention to every "
+    u"minute detail. Do not rush or jump to any hasty conclusion. That will only aggravate the "
+    u"situation further. Your financial position is better now in comparison to the past but "
+    u"there is no place for complacency. Shower your benevolence on others in terms of gifts and "
+    u"presents. These gestures of kindness will be returned to you in a similar manner in "
+    u"future.";
+inline constexpr char16_t redReading[] =
+    u"Any type of partnership on your personal front or in professional world will create some "
+    u"hindrance for you at this point of time. There is no need to worry. Everything will ease "
+    u"up with time. You need to be more focused and tactful in handling the present situation. "
+    u"The positive traits of your personality will be highlighted during this time. You would "
+    u"passionately connect with your family members and friends now.";
+inline constexpr char16_t yellowReading[] =
+    u"The keyword for this time will be calmness. There will be no rough edge to trouble you. "
+    u"So, you can plan for a short break for better enjoyment. This is a good time for "
+    u"introspection and reflecting thoughtfully on recent happenings and several matters in your "
+    u"life. You may need to review your outlook and attitude about certain things. Sometimes it "
+    u"is better to value time-tested ideas and methods.";
+
+// Main window.
+inline constexpr char16_t welcome[] =
+    u"Welcome to Tavik Huescry! Let the Huescry predict your Lucky Color based on your name. "
+    u"Just follow the instructions and get your answers.";
+inline constexpr char16_t forumBanner[] =
+    u"The Most Popular Online Orvane Discussion Board. Best Resource For Everything Orvane. "
+    u"Visit Velmora Now";
+inline constexpr char16_t fullBrandOffer[] =
+    u"Home Business Opportunity. Start your own Internet business and make money online. Get "
+    u"this software fully branded for your website. Click here for more details.";
+// "&&" is one shown ampersand; the runs of two and four spaces belong to the text.
+inline constexpr char16_t coBrandOffer[] =
+    u"Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    u"site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
+    u"co-branding.";
+
+// About window.
+inline constexpr char16_t aboutDescription[] =
+    u"Colors are known to have great healing effects. Tavik Huescry aims to help people find an "
+    u"answer in understanding themselves based on the first name and last name.";
+inline constexpr char16_t aboutOffer[] =
+    u"Home Business Opportunity. Start your own Internet business and make money online. Get "
+    u"this software fully branded for your website.";
+
+// Messages.
+inline constexpr char16_t enterFirstName[] = u"Please Enter Your First Name";
+inline constexpr char16_t enterLastName[] = u"Please Enter Your Last Name";
+inline constexpr char16_t charactersOnly[] = u"Please Enter Character Only";
+inline constexpr char16_t alreadyRunning[] = u"Application is already running";
+inline constexpr char16_t checkTheFile[] = u"Please Check The File.";
+
+} // namespace texts

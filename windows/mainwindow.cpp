@@ -1,0 +1,273 @@
+#include "windows/mainwindow.h"
+
+#include "app/platform.h"
+#include "app/utf16.h"
+#include "oracle/colourrule.h"
+#include "resources/texts.h"
+#include "web/pagelinks.h"
+#include "windows/layout.h"
+#include "windows/linklabel.h"
+#include "windows/mainwindowlayout.h"
+#include "windows/typedcharacter.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+// Upper-cased one character at a time, so a key keeps the length of the name it came from.
+std::u16string nameKey(const QString &name)
+{
+    QString upper = name;
+    for (QChar &character : upper) {
+        character = character.toUpper();
+    }
+    return oracle::trimSpaces(utf16(upper));
+}
+
+template<typename Widget>
+Widget *control(QWidget *client, const char *name)
+{
+    return client->findChild<Widget *>(QLatin1String(name));
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform &platform, QWidget *parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+{
+    setObjectName(QLatin1String(mainWindowLayout.name));
+    setWindowTitle(QString::fromUtf16(mainWindowLayout.caption));
+    auto *client = new QWidget(this);
+    buildWindow(client, mainWindowLayout);
+    setCentralWidget(client);
+
+    m_cmdOpen = control<QPushButton>(client, "cmdOpen");
+    m_cboMonth = control<QComboBox>(client, "cboMonth");
+    m_cboDate = control<QComboBox>(client, "cboDate");
+    m_cboYear = control<QComboBox>(client, "cboYear");
+    m_frame1 = control<QGroupBox>(client, "Frame1");
+    m_txtNameFirst = control<QLineEdit>(client, "txtNameFirst");
+    m_txtNameLast = control<QLineEdit>(client, "txtNameLast");
+    m_cmdNext = control<QPushButton>(client, "cmdNext");
+    m_frame2 = control<QGroupBox>(client, "Frame2");
+    m_cmdBack = control<QPushButton>(client, "cmdBack");
+    m_lblResultColour = control<QLabel>(client, "lblResult(0)");
+    m_lblResultReading = control<QLabel>(client, "lblResult(1)");
+    m_label61 = control<LinkLabel>(client, "Label61");
+    m_lblFullBrand = control<LinkLabel>(client, "lblFullBrand");
+    m_lblCobrand = control<LinkLabel>(client, "lblCobrand");
+
+    createMenus();
+    connectHandlers();
+    chainTabOrder();
+    makeFixedDialogFrame(this);
+    Form_Load();
+}
+
+void MainWindow::bringOfferToFront(Offer offer)
+{
+    (offer == Offer::CoBrand ? m_lblCobrand : m_lblFullBrand)->raise();
+}
+
+void MainWindow::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    // Keep the menu in the window even on desktops with a global menu bar.
+    bar->setNativeMenuBar(false);
+    const auto entry = [this](QWidget *menu, const char *name, const QString &caption,
+                              void (MainWindow::*handler)()) {
+        auto *action = new QAction(caption, menu);
+        action->setObjectName(QLatin1String(name));
+        menu->addAction(action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    const auto separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+
+    QMenu *file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("nuFile"));
+    entry(file, "mnuExit", tr("E&xit"), &MainWindow::mnuExit_Click);
+
+    QMenu *help = bar->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    entry(help, "mnuOnline", tr("&Online Help"), &MainWindow::mnuOnline_Click);
+    entry(help, "mnuVisit", tr("&Visit Us Online"), &MainWindow::mnuVisit_Click);
+    separator(help, "mnuFileSep1");
+    entry(help, "mnuUpdate", tr("&Check for Software Update"), &MainWindow::mnuUpdate_Click);
+    separator(help, "mnuFileSep2");
+
+    entry(bar, "mnuDonate", tr("&Donate"), &MainWindow::mnuDonate_Click);
+
+    // Not for the user to choose, so it is kept off the bar: a menu-bar entry claims its
+    // Alt+letter even while hidden or disabled, and Alt+O belongs to the Open button.
+    auto *makeMoney = new QAction(tr("Make Money &Online"), this);
+    makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    makeMoney->setVisible(false);
+    connect(makeMoney, &QAction::triggered, this, &MainWindow::mnuMakeMoney_Click);
+}
+
+void MainWindow::connectHandlers()
+{
+    connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
+    connect(m_cmdBack, &QPushButton::clicked, this, &MainWindow::cmdBack_Click);
+    connect(m_label61, &LinkLabel::clicked, this, &MainWindow::Label61_Click);
+    connect(m_lblCobrand, &LinkLabel::clicked, this, &MainWindow::lblCobrand_Click);
+    connect(m_lblFullBrand, &LinkLabel::clicked, this, &MainWindow::lblFullBrand_Click);
+    m_txtNameFirst->installEventFilter(this);
+    m_txtNameLast->installEventFilter(this);
+}
+
+void MainWindow::chainTabOrder()
+{
+    QWidget *const order[] = {m_txtNameFirst, m_txtNameLast, m_cmdNext, m_cboMonth,
+                              m_cboDate,      m_cboYear,     m_cmdOpen, m_cmdBack};
+    for (std::size_t index = 1; index < std::size(order); ++index) {
+        setTabOrder(order[index - 1], order[index]);
+    }
+    m_txtNameFirst->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress
+        && (watched == m_txtNameFirst || watched == m_txtNameLast)) {
+        const auto character = typedCharacter(*static_cast<QKeyEvent *>(event));
+        if (!character) {
+            return false;
+        }
+        return watched == m_txtNameFirst ? txtNameFirst_KeyPress(*character)
+                                         : txtNameLast_KeyPress(*character);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Form_Load()
+{
+    m_frame1->raise();
+}
+
+void MainWindow::Form_Unload()
+{
+    emit unloading();
+}
+
+void MainWindow::cmdNext_Click()
+{
+    const std::u16string firstKey = nameKey(m_txtNameFirst->text());
+    const std::u16string lastKey = nameKey(m_txtNameLast->text());
+    if (!CheckNames()) {
+        return;
+    }
+    const oracle::Colour &colour = oracle::colourRow(oracle::colourNumber(firstKey, lastKey));
+    m_lblResultColour->setText(toQString(colour.name));
+    m_lblResultColour->adjustSize();
+    m_lblResultReading->setText(toQString(colour.reading));
+    m_frame2->raise();
+}
+
+// Looks at the boxes as typed: a name of spaces only counts as entered.
+bool MainWindow::CheckNames()
+{
+    QLineEdit *missing = m_txtNameFirst->text().isEmpty()  ? m_txtNameFirst
+                         : m_txtNameLast->text().isEmpty() ? m_txtNameLast
+                                                           : nullptr;
+    if (!missing) {
+        return true;
+    }
+    m_platform.showMessage(QString::fromUtf16(missing == m_txtNameFirst ? texts::enterFirstName
+                                                                        : texts::enterLastName),
+                           Platform::MessageIcon::Critical);
+    missing->setFocus();
+    return false;
+}
+
+void MainWindow::cmdBack_Click()
+{
+    m_txtNameFirst->setText(QString());
+    m_txtNameLast->setText(QString());
+    m_txtNameFirst->setFocus();
+    m_frame1->raise();
+}
+
+bool MainWindow::txtNameFirst_KeyPress(char16_t character)
+{
+    return refuseNonLetter(m_txtNameFirst, character);
+}
+
+bool MainWindow::txtNameLast_KeyPress(char16_t character)
+{
+    return refuseNonLetter(m_txtNameLast, character);
+}
+
+// True when the key is swallowed.
+bool MainWindow::refuseNonLetter(QLineEdit *box, char16_t character)
+{
+    const bool letter = (character >= u'a' && character <= u'z')
+                        || (character >= u'A' && character <= u'Z');
+    if (letter || character == u'\b') {
+        return false;
+    }
+    box->setFocus();
+    m_platform.showMessage(QString::fromUtf16(texts::charactersOnly),
+                           Platform::MessageIcon::Critical);
+    return true;
+}
+
+void MainWindow::Label61_Click()
+{
+    modHelp::OpenHomePage(m_platform);
+}
+
+void MainWindow::lblCobrand_Click()
+{
+    modHelp::OpenCoBrandPage(m_platform);
+}
+
+void MainWindow::lblFullBrand_Click()
+{
+    modHelp::OpenFullyBrandedPage(m_platform);
+}
+
+void MainWindow::mnuOnline_Click()
+{
+    modHelp::OpenHelpWebPage(m_platform);
+}
+
+void MainWindow::mnuVisit_Click()
+{
+    modHelp::OpenHomePage(m_platform);
+}
+
+void MainWindow::mnuUpdate_Click()
+{
+    modHelp::OpenDownloadWebPage(m_platform);
+}
+
+void MainWindow::mnuDonate_Click()
+{
+    modHelp::OpenDonatePage(m_platform);
+}
+
+void MainWindow::mnuMakeMoney_Click()
+{
+    modHelp::OpenFullyBrandedPage(m_platform);
+}
+
+void MainWindow::mnuExit_Click()
+{
+    close();
+}

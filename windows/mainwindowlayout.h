@@ -1,0 +1,5 @@
+#pragma once
+
+#include "windows/layout.h"
+
+extern const WindowLayout mainWindowLayout;
