@@ -31,9 +31,10 @@ QLabel *createLabel(const ControlLayout &control, QWidget *container)
     label->setTextFormat(Qt::PlainText);
     label->setText(shownCaption(control.kind, control.caption));
     label->setWordWrap(!control.autoSize);
-    label->setAlignment(control.alignment == TextAlignment::Centred
-                            ? Qt::AlignHCenter | Qt::AlignTop
-                            : Qt::AlignLeft | Qt::AlignTop);
+    const Qt::Alignment horizontal = control.alignment == TextAlignment::Centred ? Qt::AlignHCenter
+                                     : control.alignment == TextAlignment::Right ? Qt::AlignRight
+                                                                                  : Qt::AlignLeft;
+    label->setAlignment(horizontal | Qt::AlignTop);
     if (control.kind == ControlKind::LinkLabel) {
         label->setCursor(pointingHandCursor());
     }

@@ -42,14 +42,14 @@ struct FontSpec
     bool underline = false;
 };
 
-enum class TextAlignment { Left, Centred };
+enum class TextAlignment { Left, Centred, Right };
 
 struct ControlLayout
 {
     const char *name; // the widget's objectName
     ControlKind kind;
     const char *container; // nullptr: the window's client area
-    const char16_t *caption;
+    const char16_t *caption; // nullptr: none, or one the window sets as it loads
     TwipsRect rect;
     FontSpec font;
     std::optional<QRgb> textColour = {};

@@ -5,9 +5,9 @@
 #include "oracle/colourrule.h"
 #include "resources/texts.h"
 #include "web/pagelinks.h"
+#include "windows/aboutwindow.h"
 #include "windows/layout.h"
 #include "windows/linklabel.h"
-#include "windows/mainwindowlayout.h"
 #include "windows/typedcharacter.h"
 
 #include <QCloseEvent>
@@ -103,6 +103,7 @@ void MainWindow::createMenus()
     separator(help, "mnuFileSep1");
     entry(help, "mnuUpdate", tr("&Check for Software Update"), &MainWindow::mnuUpdate_Click);
     separator(help, "mnuFileSep2");
+    entry(help, "mnuAbout", tr("&About Software"), &MainWindow::mnuAbout_Click);
 
     entry(bar, "mnuDonate", tr("&Donate"), &MainWindow::mnuDonate_Click);
 
@@ -265,6 +266,14 @@ void MainWindow::mnuDonate_Click()
 void MainWindow::mnuMakeMoney_Click()
 {
     modHelp::OpenFullyBrandedPage(m_platform);
+}
+
+// A new window each time, so every opening shows the stored texts.
+void MainWindow::mnuAbout_Click()
+{
+    AboutWindow about(m_platform, this);
+    centreOnScreen(&about);
+    about.exec();
 }
 
 void MainWindow::mnuExit_Click()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windows/layout.h"
+
 #include <QMainWindow>
 
 class LinkLabel;
@@ -9,6 +11,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+
+extern const WindowLayout mainWindowLayout;
 
 // The window the user works in: a question page and an answer page lying in the same place,
 // re-stacked rather than swapped, so the page behind keeps its access keys and tab stops.
@@ -51,6 +55,7 @@ private:
     void mnuUpdate_Click();
     void mnuDonate_Click();
     void mnuMakeMoney_Click();
+    void mnuAbout_Click();
     void mnuExit_Click();
 
     Platform &m_platform;

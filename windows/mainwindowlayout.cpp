@@ -1,4 +1,4 @@
-#include "windows/mainwindowlayout.h"
+#include "windows/mainwindow.h"
 
 #include "resources/texts.h"
 #include "windows/fonts.h"

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "windows/layout.h"
-
-extern const WindowLayout mainWindowLayout;
