@@ -1,0 +1,82 @@
+#!/usr/bin/python3
+"""The real program in a private X server, used as a person would: keys and clicks through the
+X server, the screen read back through the accessibility tree, the browser replaced by a recorder.
+Run by CTest through xsession.sh."""
+import os
+import sys
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import uidriver as ui  # noqa: E402
+
+PROGRAM = os.environ['HUESCRY_PROGRAM']
+HOST = os.environ['HUESCRY_SITE_HOST']
+TITLE = 'Tavik Huescry v1.15'
+
+
+def page(key):
+    return 'http://%s/tavik-free-huescry/ssd.php?page=%s' % (HOST, key)
+
+
+class MainWindow(unittest.TestCase):
+    def setUp(self):
+        self.app = ui.App([PROGRAM], r'^Tavik Huescry v1\.15$')
+        self.addCleanup(self.app.close)
+        self.main = self.app.window(TITLE, role='frame')
+        self.app.focus()
+
+    def name_boxes(self):
+        boxes = self.app.find_all(self.main, role='text')
+        return sorted(boxes, key=lambda box: ui.center(box)[1])[:2]
+
+    def labels(self):
+        return [label.name for label in self.app.find_all(self.main, role='label')]
+
+    def answer_page_in_front(self):
+        """The two pages lie in one place; the accessibility tree lists a window's controls in
+        drawing order, so the page listed last is the one a person sees."""
+        client = self.app.find(self.main, role='filler')
+        pages = [child.name for child in client if child.getRoleName() == 'panel'
+                 and child.name in ('', 'Tavik Huescry Result')]
+        return pages[-1] == 'Tavik Huescry Result'
+
+    def type_name(self, index, text):
+        ui.click(self.name_boxes()[index])
+        ui.type_text(text)
+
+    def test_asking_shows_the_colour_and_back_returns(self):
+        self.type_name(0, 'anna')
+        self.type_name(1, 'Lee')
+        ui.click(self.app.find(self.main, role='push button', name='Ask The Huescry'))
+        ui.wait_until(lambda: 'Red' in self.labels(), what='the colour Red')
+        self.assertTrue(any(text.startswith('Any type of partnership') for text in self.labels()))
+        ui.wait_until(self.answer_page_in_front, what='answer page in front')
+
+        ui.click(self.app.find(self.main, role='push button', name='Back'))
+        ui.wait_until(lambda: [ui.text_of(box) for box in self.name_boxes()] == ['', ''],
+                      what='names emptied')
+        self.assertFalse(self.answer_page_in_front())
+
+    def test_a_hyphen_is_refused_with_a_message(self):
+        self.type_name(0, 'Ann-')
+        alert = self.app.window('Tavik Huescry', role='alert', timeout=5)
+        self.assertIn('Please Enter Character Only',
+                      [label.name for label in self.app.find_all(alert, role='label')])
+        ui.key('Return')
+        ui.wait_until(lambda: not self.app.find_all(role='alert'), what='message closed')
+        self.assertEqual(ui.text_of(self.name_boxes()[0]), 'Ann')
+
+    def test_banner_and_menu_open_their_pages_in_the_browser(self):
+        ui.click(self.app.find(self.main, role='label', name='The Most Popular Online Orvane '
+                               'Discussion Board. Best Resource For Everything Orvane. '
+                               'Visit Velmora Now'))
+        ui.wait_until(lambda: len(ui.opened_urls()) == 1, what='browser call')
+        self.app.focus()
+        ui.key('alt+d')
+        ui.wait_until(lambda: len(ui.opened_urls()) == 2, what='second browser call')
+        self.assertEqual([call[1:] for call in ui.opened_urls()],
+                         [[page('home-page')], [page('donate')]])
+
+
+if __name__ == '__main__':
+    unittest.main(warnings='ignore')
