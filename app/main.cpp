@@ -1,18 +1,25 @@
 #include "app/qtplatform.h"
-#include "windows/layout.h"
-#include "windows/mainwindow.h"
+#include "app/startupwindow.h"
+#include "app/terminationsignal.h"
 
 #include <QApplication>
-#include <QIcon>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    // Only the ending routine ends the program: the main window's closing hands over to the
+    // exit promotion window instead.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     QtPlatform platform;
-    MainWindow mainWindow(platform);
-    QObject::connect(&mainWindow, &MainWindow::unloading, &application, &QApplication::quit);
-    centreOnScreen(&mainWindow);
-    mainWindow.show();
+    StartupWindow startup(platform);
+    QApplication::setWindowIcon(startup.IMGIcon());
+    TerminationSignal termination;
+    QObject::connect(&termination, &TerminationSignal::received, &startup,
+                     &StartupWindow::EndProgram);
+
+    // Started from inside the event loop, so that ending at any point leaves it.
+    QTimer::singleShot(0, &startup, &StartupWindow::StartProgram);
     return application.exec();
 }

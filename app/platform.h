@@ -33,4 +33,10 @@ public:
     virtual void seedRandomFromClock() = 0;
     // Uniform in [0, 1).
     virtual float nextRandom() = 0;
+
+    // True when another copy of this program runs for this user. The first call claims the
+    // program for this copy until it ends, however it ends.
+    virtual bool isAnotherCopyRunning() = 0;
+    // Leaves the event loop with status 0 once the program's windows are closed.
+    virtual void endProcess() = 0;
 };

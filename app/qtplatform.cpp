@@ -5,8 +5,10 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 Platform::MessageAnswer QtPlatform::showMessage(const QString &text, MessageIcon icon,
                                                 MessageButtons buttons)
@@ -63,4 +65,28 @@ float QtPlatform::nextRandom()
 {
     // 24 random bits fill a float's mantissa exactly, so the result can never round up to 1.
     return static_cast<float>(m_random() >> 8) / 16777216.0F;
+}
+
+// A lock file, not shared memory: the system releases the lock when a copy dies, even by
+// SIGKILL, so a crash never keeps the next start out. Per user (the runtime folder is the
+// user's own) and per application name (the executable's name as started).
+bool QtPlatform::isAnotherCopyRunning()
+{
+    if (!m_instanceLock) {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (folder.isEmpty()) {
+            folder = QDir::tempPath();
+        }
+        m_instanceLock = std::make_unique<QLockFile>(
+            QDir(folder).filePath(QCoreApplication::applicationName() + QStringLiteral(".lock")));
+        m_instanceLock->setStaleLockTime(0);
+        m_instanceLock->tryLock(0);
+    }
+    // A lock that could not be written at all (no runtime folder) lets the copy run.
+    return !m_instanceLock->isLocked() && m_instanceLock->error() == QLockFile::LockFailedError;
+}
+
+void QtPlatform::endProcess()
+{
+    QCoreApplication::exit(0);
 }

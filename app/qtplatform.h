@@ -2,6 +2,9 @@
 
 #include "app/platform.h"
 
+#include <QLockFile>
+
+#include <memory>
 #include <random>
 
 class QtPlatform : public Platform
@@ -14,7 +17,10 @@ public:
     QDate today() override;
     void seedRandomFromClock() override;
     float nextRandom() override;
+    bool isAnotherCopyRunning() override;
+    void endProcess() override;
 
 private:
     std::mt19937 m_random;
+    std::unique_ptr<QLockFile> m_instanceLock;
 };

@@ -64,6 +64,30 @@ inline constexpr char16_t aboutOffer[] =
     u"Home Business Opportunity. Start your own Internet business and make money online. Get "
     u"this software fully branded for your website.";
 
+// Exit promotion window. The 61 spaces make the word wrap start the next sentence on a new line.
+inline constexpr char16_t softwaresPromotion[] =
+    u"If you have enjoyed this software you will surely be interested in our other Orvane "
+    u"Softwares. From a single software, we have now grown to become the world\u2019s largest "
+    u"resource of orvane softwares. Be it astrology, psychic, tarot, numerology or occult, we "
+    u"have programs in all fields thus giving our users a wide choice depending on their "
+    u"interests."
+    u"                                                             "
+    u"All the programs in the Orvane Softwares suite are simple and easy to use. They are not "
+    u"only fun to use but also very informative. Try them out today and share your experience "
+    u"with your friends and family. ";
+inline constexpr const char16_t *supportMessages[] = {
+    u"Orvane Softwares, such as this can be created and maintained only with your support. The "
+    u"best way to support Velmora is to visit Velmora regularly and take part in the discussions "
+    u"and other activities on the board.",
+    u"Visit Velmora regularly. Support Velmora by taking part in the discussions and other "
+    u"activities. These softwares cannot be supported and maintained, without you regularly "
+    u"visiting Velmora",
+    u"Velmora is a FREE online discussion forum for all things orvane. To help Velmora develop "
+    u"and maintain this software visit Velmora regularly.",
+    u"Velmora needs your help. All you need to do is visit Velmora regularly and take part in the "
+    u"various discussions and activites to help us maintain and develop more Orvane Softwares.",
+};
+
 // Messages.
 inline constexpr char16_t enterFirstName[] = u"Please Enter Your First Name";
 inline constexpr char16_t enterLastName[] = u"Please Enter Your Last Name";

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 // Records what the program asks of the desktop and answers as the test scripted it.
@@ -51,7 +52,13 @@ public:
 
     QDate today() override { return todayDate; }
 
-    void seedRandomFromClock() override { ++seeds; }
+    void seedRandomFromClock() override
+    {
+        ++seeds;
+        if (seedingFails) {
+            throw std::runtime_error("no clock");
+        }
+    }
 
     float nextRandom() override
     {
@@ -62,6 +69,10 @@ public:
         draws.pop_front();
         return draw;
     }
+
+    bool isAnotherCopyRunning() override { return anotherCopyRunning; }
+
+    void endProcess() override { ++processEnds; }
 
     std::vector<QString> messageTexts() const
     {
@@ -82,4 +93,7 @@ public:
     QDate todayDate{2026, 12, 8};
     std::deque<float> draws;
     int seeds = 0;
+    bool seedingFails = false;
+    bool anotherCopyRunning = false;
+    int processEnds = 0;
 };

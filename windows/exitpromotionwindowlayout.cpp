@@ -1,0 +1,43 @@
+#include "windows/exitpromotionwindow.h"
+
+#include "resources/texts.h"
+#include "windows/fonts.h"
+
+#include <array>
+
+namespace {
+
+using enum ControlKind;
+using namespace fonts;
+
+constexpr QRgb white = qRgb(255, 255, 255);
+constexpr QRgb blue = qRgb(0, 0, 192);
+constexpr QRgb navy = qRgb(0, 0, 128);
+constexpr QRgb yellow = qRgb(255, 255, 0);
+
+// The title, the icon and the support message are set as the window loads.
+const std::array controls = {
+    ControlLayout{"picNagscreen2Icon", Picture, nullptr, nullptr, {360, 120, 540, 540},
+                  sansSerif8},
+    ControlLayout{"lblNagScreen2Caption", Label, nullptr, nullptr, {1080, 240, 720, 435},
+                  sansSerif18, {}, {}, TextAlignment::Left, true},
+    ControlLayout{"Label2", Label, nullptr, nullptr, {120, 840, 6975, 1095}, verdana10Bold},
+    ControlLayout{"Check1", ToggleButton, nullptr, u"Click Here To Visit Velmora Now",
+                  {30, 2040, 7185, 555}, verdana14, blue},
+    ControlLayout{"cmdClose", Button, nullptr, u"E&xit", {6000, 2760, 1245, 375}, sansSerif8},
+    ControlLayout{"Frame2", Frame, nullptr, u"Refer A Friend", {120, 3240, 7065, 1455},
+                  verdana10Bold, white, navy},
+    ControlLayout{"Frame6", Frame, nullptr, u"Download Orvane Softwares",
+                  {7320, 120, 3735, 4575}, verdana10Bold, white, navy},
+    ControlLayout{"Label3", Label, "Frame6", texts::softwaresPromotion, {120, 360, 3495, 3855},
+                  verdana9, white},
+    ControlLayout{"lblGoToHome", LinkLabel, "Frame6", u"Click Here To Visit Orvane Softwares",
+                  {75, 4250, 3585, 210}, verdana9BoldUnderlined, yellow, {}, TextAlignment::Left,
+                  true},
+};
+
+} // namespace
+
+const WindowLayout exitPromotionWindowLayout{
+    "frmNagScreen2", u"frmNagScreen2", 11115, 4725, white, sansSerif8, controls,
+};
