@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+class SettingsStore;
+
 // Everything the program asks of the desktop. Production answers with Qt (QtPlatform); tests
 // answer with a scripted recording fake, so no test ever waits on a real dialog.
 class Platform
@@ -37,6 +39,8 @@ public:
     // True when another copy of this program runs for this user. The first call claims the
     // program for this copy until it ends, however it ends.
     virtual bool isAnotherCopyRunning() = 0;
+    // The per-user store of this program, as started under its executable's name.
+    virtual SettingsStore &settings() = 0;
     // Leaves the event loop with status 0 once the program's windows are closed.
     virtual void endProcess() = 0;
 };

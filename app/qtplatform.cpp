@@ -86,6 +86,15 @@ bool QtPlatform::isAnotherCopyRunning()
     return !m_instanceLock->isLocked() && m_instanceLock->error() == QLockFile::LockFailedError;
 }
 
+SettingsStore &QtPlatform::settings()
+{
+    if (!m_settings) {
+        m_settings = std::make_unique<SettingsStore>(
+            SettingsStore::userFilePath(QCoreApplication::applicationName()));
+    }
+    return *m_settings;
+}
+
 void QtPlatform::endProcess()
 {
     QCoreApplication::exit(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/platform.h"
+#include "settings/settingsstore.h"
 
 #include <QLockFile>
 
@@ -18,9 +19,11 @@ public:
     void seedRandomFromClock() override;
     float nextRandom() override;
     bool isAnotherCopyRunning() override;
+    SettingsStore &settings() override;
     void endProcess() override;
 
 private:
     std::mt19937 m_random;
     std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<SettingsStore> m_settings;
 };

@@ -3,12 +3,14 @@
 #include "app/offerchoice.h"
 #include "app/platform.h"
 #include "resources/texts.h"
+#include "settings/updatereminder.h"
 #include "windows/exitpromotionwindow.h"
 #include "windows/layout.h"
 #include "windows/mainwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLocale>
 
 #include <exception>
 
@@ -47,6 +49,8 @@ void StartupWindow::StartProgram()
         return;
     }
     skipOnFailure([&] { m_platform.seedRandomFromClock(); });
+    skipOnFailure([&] { UpdateReminder(m_platform, QLocale::system(), [this] { return m_ending; }); });
+    // Ended while the reminder asked its question (a logout): no window is shown.
     if (m_ending) {
         return;
     }

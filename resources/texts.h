@@ -94,5 +94,8 @@ inline constexpr char16_t enterLastName[] = u"Please Enter Your Last Name";
 inline constexpr char16_t charactersOnly[] = u"Please Enter Character Only";
 inline constexpr char16_t alreadyRunning[] = u"Application is already running";
 inline constexpr char16_t checkTheFile[] = u"Please Check The File.";
+// A lone carriage return: the message box shows two lines.
+inline constexpr char16_t updateQuestion[] =
+    u"There maybe an update to this software available\rDo you want to check for an update?";
 
 } // namespace texts

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "app/platform.h"
+#include "settings/settingsstore.h"
 #include "support/qtprinters.h"
+
+#include <QTemporaryDir>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -37,6 +41,9 @@ public:
     void openAddress(const QUrl &address) override
     {
         openedAddresses.push_back(QString::fromLatin1(address.toEncoded()));
+        if (whileOpeningAddress) {
+            whileOpeningAddress();
+        }
     }
 
     QString chooseFileToOpen(const FileOpenRequest &request) override
@@ -72,6 +79,14 @@ public:
 
     bool isAnotherCopyRunning() override { return anotherCopyRunning; }
 
+    SettingsStore &settings() override
+    {
+        if (!store) {
+            store = std::make_unique<SettingsStore>(settingsPath);
+        }
+        return *store;
+    }
+
     void endProcess() override { ++processEnds; }
 
     std::vector<QString> messageTexts() const
@@ -88,6 +103,7 @@ public:
     // Runs while a message is "on screen", to look at the program at that moment.
     std::function<void(const Message &)> whileMessageShown;
     std::vector<QString> openedAddresses;
+    std::function<void()> whileOpeningAddress;
     std::vector<FileOpenRequest> fileRequests;
     std::deque<QString> filesToChoose;
     QDate todayDate{2026, 12, 8};
@@ -95,5 +111,8 @@ public:
     int seeds = 0;
     bool seedingFails = false;
     bool anotherCopyRunning = false;
+    QTemporaryDir settingsFolder;
+    QString settingsPath = settingsFolder.filePath(QStringLiteral("TavikFreeHuescry.ini"));
+    std::unique_ptr<SettingsStore> store;
     int processEnds = 0;
 };

@@ -1,0 +1,60 @@
+#include "settings/settingsstore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+SettingsStore::SettingsStore(const QString &filePath)
+    : m_filePath(filePath)
+{
+    open();
+}
+
+SettingsStore::~SettingsStore() = default;
+
+QString SettingsStore::userFilePath(const QString &applicationName)
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return QDir(folder).filePath(QStringLiteral("Tavik/") + applicationName
+                                 + QStringLiteral(".ini"));
+}
+
+void SettingsStore::open()
+{
+    const QFileInfo file(m_filePath);
+    // Writing over a file we cannot read would lose what it holds.
+    m_writable = !file.exists() || file.isReadable();
+    m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+    // QSettings parses lazily: asking for the keys makes it read the file now.
+    m_settings->allKeys();
+    if (m_settings->status() != QSettings::FormatError) {
+        return;
+    }
+    // Its next save would keep only what could be parsed: keep the whole file aside instead,
+    // and start afresh. Where it cannot be moved, it is only read.
+    const QString asideName =
+        m_filePath + QStringLiteral(".unreadable-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
+    m_writable = QFile::rename(m_filePath, asideName);
+    if (m_writable) {
+        m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+    }
+}
+
+QString SettingsStore::read(const QString &section, const QString &key) const
+{
+    return m_settings->value(section + u'/' + key).toString();
+}
+
+bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
+    if (!m_writable) {
+        return false;
+    }
+    m_settings->setValue(section + u'/' + key, value);
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
+}
