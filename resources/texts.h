@@ -94,6 +94,14 @@ inline constexpr char16_t enterLastName[] = u"Please Enter Your Last Name";
 inline constexpr char16_t charactersOnly[] = u"Please Enter Character Only";
 inline constexpr char16_t alreadyRunning[] = u"Application is already running";
 inline constexpr char16_t checkTheFile[] = u"Please Check The File.";
+inline constexpr char16_t noSpaceInEmail[] = u"Email Address Cannot Contain Space";
+inline constexpr char16_t distinctEmails[] = u"Please Enter Distinct Email Addresses";
+inline constexpr char16_t properEmail[] = u"Please Enter Proper Email Address";
+inline constexpr char16_t enterYourName[] = u"Please Enter Your Name";
+inline constexpr char16_t enterYourEmail[] = u"Please Enter Your Email";
+inline constexpr char16_t enterYourMessage[] = u"Please Enter Your Message";
+inline constexpr char16_t enterFriendsName[] = u"Please Enter Your Friend's Name";
+inline constexpr char16_t enterFriendsEmail[] = u"Please Enter Your Friend's Email";
 // A lone carriage return: the message box shows two lines.
 inline constexpr char16_t updateQuestion[] =
     u"There maybe an update to this software available\rDo you want to check for an update?";

@@ -1,17 +1,31 @@
 #include "windows/exitpromotionwindow.h"
 
 #include "app/platform.h"
+#include "app/utf16.h"
+#include "oracle/colourrule.h"
 #include "resources/texts.h"
 #include "web/pagelinks.h"
 #include "windows/linklabel.h"
+#include "windows/typedcharacter.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <cmath>
 #include <iterator>
+
+namespace {
+
+QString trimSpaces(const QString &text)
+{
+    return toQString(oracle::trimSpaces(utf16(text)));
+}
+
+} // namespace
 
 ExitPromotionWindow::ExitPromotionWindow(Platform &platform, const QIcon &icon)
     : m_platform(platform)
@@ -27,7 +41,7 @@ ExitPromotionWindow::ExitPromotionWindow(Platform &platform, const QIcon &icon)
     connect(m_cmdClose, &QPushButton::clicked, this, &ExitPromotionWindow::cmdClose_Click);
     connect(findChild<LinkLabel *>(QStringLiteral("lblGoToHome")), &LinkLabel::clicked, this,
             &ExitPromotionWindow::lblGoToHome_Click);
-    setTabOrder(m_cmdClose, m_check1);
+    connectReferAFriend();
     m_cmdClose->setFocus();
 
     Form_Load(icon);
@@ -84,4 +98,152 @@ void ExitPromotionWindow::lblGoToHome_Click()
 void ExitPromotionWindow::cmdClose_Click()
 {
     emit endRequested();
+}
+
+void ExitPromotionWindow::connectReferAFriend()
+{
+    m_txtName = findChild<QLineEdit *>(QStringLiteral("txtName"));
+    m_txtEmail = findChild<QLineEdit *>(QStringLiteral("txtEmail"));
+    m_txtFriendName = findChild<QLineEdit *>(QStringLiteral("txtFriendName"));
+    m_txtFriendEmail = findChild<QLineEdit *>(QStringLiteral("txtFriendEmail"));
+    m_txtMessage = findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"));
+    m_cmdSubmit = findChild<QPushButton *>(QStringLiteral("cmdSubmit"));
+    // Tab leaves the message box, as in any single form; it does not type a tab.
+    m_txtMessage->setTabChangesFocus(true);
+    connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitPromotionWindow::cmdSubmit_Click);
+
+    QWidget *const order[] = {m_cmdClose,       m_check1,         m_txtName,
+                              m_cmdSubmit,      m_txtEmail,       m_txtFriendEmail,
+                              m_txtFriendName,  m_txtMessage,     m_cmdClose};
+    for (std::size_t index = 1; index < std::size(order); ++index) {
+        setTabOrder(order[index - 1], order[index]);
+    }
+    for (QWidget *box : {static_cast<QWidget *>(m_txtName), static_cast<QWidget *>(m_txtEmail),
+                         static_cast<QWidget *>(m_txtFriendName),
+                         static_cast<QWidget *>(m_txtFriendEmail),
+                         static_cast<QWidget *>(m_txtMessage)}) {
+        box->installEventFilter(this);
+    }
+}
+
+bool ExitPromotionWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *box = qobject_cast<QWidget *>(watched);
+    const auto focusMovedInside = [event] {
+        // Focus leaving for another program or a message box is no move between boxes.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    };
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (focusMovedInside()) {
+            clearPlaceholder(box);
+        }
+        break;
+    case QEvent::FocusOut:
+        if (focusMovedInside()) {
+            restorePlaceholder(box);
+        }
+        break;
+    case QEvent::KeyPress:
+        if (box == m_txtEmail || box == m_txtFriendEmail) {
+            const auto character = typedCharacter(*static_cast<QKeyEvent *>(event));
+            if (character) {
+                return box == m_txtEmail ? txtEmail_KeyPress(*character)
+                                         : txtFriendEmail_KeyPress(*character);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString ExitPromotionWindow::placeholderOf(const QObject *box) const
+{
+    using namespace modTellAFriend;
+    return box == m_txtName          ? namePrompt
+           : box == m_txtEmail       ? emailPrompt
+           : box == m_txtFriendName  ? friendNamePrompt
+           : box == m_txtFriendEmail ? friendEmailPrompt
+                                     : messagePrompt;
+}
+
+// The text as a Windows box holds it: line breaks are carriage return and line feed.
+QString ExitPromotionWindow::boxText(const QWidget *box) const
+{
+    if (box != m_txtMessage) {
+        return static_cast<const QLineEdit *>(box)->text();
+    }
+    QString text = m_txtMessage->toPlainText();
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\r', u'\n')
+        .replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+void ExitPromotionWindow::setBoxText(QWidget *box, const QString &text)
+{
+    if (box == m_txtMessage) {
+        m_txtMessage->setPlainText(text);
+    } else {
+        static_cast<QLineEdit *>(box)->setText(text);
+    }
+}
+
+void ExitPromotionWindow::clearPlaceholder(QWidget *box)
+{
+    if (trimSpaces(boxText(box)) == placeholderOf(box)) {
+        setBoxText(box, QString());
+    }
+}
+
+void ExitPromotionWindow::restorePlaceholder(QWidget *box)
+{
+    if (trimSpaces(boxText(box)).isEmpty()) {
+        setBoxText(box, placeholderOf(box));
+    }
+}
+
+bool ExitPromotionWindow::txtEmail_KeyPress(char16_t character)
+{
+    return refuseSpace(m_txtEmail, character);
+}
+
+bool ExitPromotionWindow::txtFriendEmail_KeyPress(char16_t character)
+{
+    return refuseSpace(m_txtFriendEmail, character);
+}
+
+// True when the key is swallowed. Only typed spaces are refused; pasted text is not examined.
+bool ExitPromotionWindow::refuseSpace(QLineEdit *box, char16_t character)
+{
+    if (character != u' ') {
+        return false;
+    }
+    m_platform.showMessage(QString::fromUtf16(texts::noSpaceInEmail),
+                           Platform::MessageIcon::Critical);
+    box->setFocus();
+    return true;
+}
+
+void ExitPromotionWindow::cmdSubmit_Click()
+{
+    m_referral = {trimSpaces(m_txtName->text()), trimSpaces(m_txtEmail->text()),
+                  trimSpaces(boxText(m_txtMessage)), trimSpaces(m_txtFriendName->text()),
+                  trimSpaces(m_txtFriendEmail->text())};
+    const QString &email = m_referral.SenderEmail;
+    const QString &friendEmail = m_referral.FriendEmail;
+    const char16_t *problem = nullptr;
+    if (email == friendEmail) {
+        problem = texts::distinctEmails;
+    } else if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.')
+               || !friendEmail.contains(u'.')) {
+        problem = texts::properEmail;
+    }
+    if (problem) {
+        m_platform.showMessage(QString::fromUtf16(problem), Platform::MessageIcon::Critical);
+        return;
+    }
+    modTellAFriend::TellAFriend(m_platform, m_referral);
 }

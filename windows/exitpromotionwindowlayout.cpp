@@ -34,6 +34,18 @@ const std::array controls = {
     ControlLayout{"lblGoToHome", LinkLabel, "Frame6", u"Click Here To Visit Orvane Softwares",
                   {75, 4250, 3585, 210}, verdana9BoldUnderlined, yellow, {}, TextAlignment::Left,
                   true},
+    // Refer a friend. The message box lies below the frame's edge, out of sight, yet it is sent.
+    ControlLayout{"txtName", TextBox, "Frame2", u"Your Name", {85, 360, 3375, 285}, sansSerif8},
+    ControlLayout{"txtEmail", TextBox, "Frame2", u"Your Email Address", {3600, 360, 3375, 285},
+                  sansSerif8},
+    ControlLayout{"txtFriendName", TextBox, "Frame2", u"Friend's Name", {85, 720, 3375, 285},
+                  sansSerif8},
+    ControlLayout{"txtFriendEmail", TextBox, "Frame2", u"Friend's Email Address",
+                  {3600, 720, 3375, 285}, sansSerif8},
+    ControlLayout{"txtMessage", MultiLineTextBox, "Frame2", u"Your Message\r\n",
+                  {4800, 3600, 1815, 495}, sansSerif8},
+    ControlLayout{"cmdSubmit", Button, "Frame2", u"Refer A Friend &Now", {1920, 1080, 3375, 285},
+                  verdana8Bold},
 };
 
 } // namespace

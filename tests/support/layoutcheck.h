@@ -28,7 +28,8 @@ inline QString shownText(const QWidget *widget)
         return box->text();
     }
     if (const auto *box = qobject_cast<const QPlainTextEdit *>(widget)) {
-        return box->toPlainText();
+        // As a Windows box holds it, with carriage return and line feed.
+        return box->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
     }
     return {};
 }

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -119,6 +121,154 @@ TEST_F(ExitPromotionWindowTest, ExitAltXAndTheCloseBoxAskToEndTheProgram)
     EXPECT_TRUE(QTest::qWaitFor([&] { return ending.count() == 2; }));
     window->close();
     EXPECT_EQ(ending.count(), 3);
+}
+
+} // namespace
+
+namespace {
+
+class ReferAFriendTest : public ExitPromotionWindowTest
+{
+protected:
+    QLineEdit *box(const char *name) { return find<QLineEdit>(name); }
+    QPlainTextEdit *message() { return find<QPlainTextEdit>("txtMessage"); }
+    void focusByTab(QWidget *widget) { widget->setFocus(Qt::TabFocusReason); }
+    void fill(const QString &name, const QString &email, const QString &friendName,
+              const QString &friendEmail)
+    {
+        box("txtName")->setText(name);
+        box("txtEmail")->setText(email);
+        box("txtFriendName")->setText(friendName);
+        box("txtFriendEmail")->setText(friendEmail);
+    }
+    std::vector<QString> submit()
+    {
+        platform.messages.clear();
+        QTest::mouseClick(find("cmdSubmit"), Qt::LeftButton);
+        return platform.messageTexts();
+    }
+};
+
+TEST_F(ReferAFriendTest, PromptsLeaveOnEntryAndComeBackToAnEmptyBox)
+{
+    const struct
+    {
+        const char *box;
+        QString before;
+        QString onEntry;
+        QString typed;
+        QString onLeaving;
+    } cases[] = {
+        {"txtName", "Your Name", "", "", "Your Name"},
+        {"txtName", "  Your Name ", "", "   ", "Your Name"},
+        {"txtName", "your name", "your name", "your name", "your name"},
+        {"txtEmail", "Your Email Address", "", "a@b.c", "a@b.c"},
+        {"txtFriendName", "Friend's Name", "", "", "Friend's Name"},
+        {"txtFriendEmail", "Friend's Email Address", "", "", "Friend's Email Address"},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.box);
+        QLineEdit *edit = box(entry.box);
+        edit->setText(entry.before);
+        focusByTab(edit);
+        EXPECT_EQ(edit->text(), entry.onEntry);
+        edit->setText(entry.typed);
+        focusByTab(find("cmdClose"));
+        EXPECT_EQ(edit->text(), entry.onLeaving);
+    }
+}
+
+TEST_F(ReferAFriendTest, TheUntouchedMessageKeepsItsLineBreakUntilEmptied)
+{
+    focusByTab(message());
+    EXPECT_EQ(message()->toPlainText(), "Your Message\n");
+    message()->clear();
+    focusByTab(find("cmdClose"));
+    EXPECT_EQ(message()->toPlainText(), "Your Message");
+    focusByTab(message());
+    EXPECT_EQ(message()->toPlainText(), "");
+}
+
+TEST_F(ReferAFriendTest, ATypedSpaceIsRefusedInEmailBoxesOnly)
+{
+    for (const char *name : {"txtEmail", "txtFriendEmail"}) {
+        SCOPED_TRACE(name);
+        platform.messages.clear();
+        QLineEdit *edit = box(name);
+        edit->setText("ab");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Space);
+        EXPECT_EQ(edit->text(), "ab");
+        EXPECT_EQ(platform.messageTexts(), std::vector<QString>{"Email Address Cannot Contain Space"});
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+    }
+    platform.messages.clear();
+    box("txtName")->setText("Ann");
+    box("txtName")->setFocus();
+    QTest::keyClicks(box("txtName"), " Lee");
+    EXPECT_EQ(box("txtName")->text(), "Ann Lee");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(ReferAFriendTest, SubmitTestsTheAddressesFirstThenEachEntry)
+{
+    const struct
+    {
+        QString name;
+        QString email;
+        QString friendEmail;
+        QString message;
+    } cases[] = {
+        {"Ann", "", "", "Please Enter Distinct Email Addresses"},
+        {"Ann", " a@b.c ", "a@b.c", "Please Enter Distinct Email Addresses"},
+        {"Ann", "Your Email Address", "Friend's Email Address", "Please Enter Proper Email Address"},
+        {"Ann", "a@bc", "b@c.d", "Please Enter Proper Email Address"},
+        {"Ann", "a@b.c", "b@cd", "Please Enter Proper Email Address"},
+        {"Ann", "a@b.c", "bc.d", "Please Enter Proper Email Address"},
+        {"Your Name", "a@b.c", "b@c.d", "Please Enter Your Name"},
+        {" Your Name  ", "a@b.c", "b@c.d", "Please Enter Your Name"},
+        {"Ann", "@.", "A@B.C", ""},
+        {"Ann", "x.y@z", "b@c.d", ""},
+        {"Ann", "a@b.c", "A@B.C", ""},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.message.toStdString() + " " + entry.email.toStdString());
+        fill(entry.name, entry.email, "Bob", entry.friendEmail);
+        const std::vector<QString> shown = submit();
+        EXPECT_EQ(shown, entry.message.isEmpty() ? std::vector<QString>{}
+                                                 : std::vector<QString>{entry.message});
+        if (!shown.empty()) {
+            EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Critical);
+        }
+    }
+}
+
+TEST_F(ReferAFriendTest, AGoodReferralOpensItsRequestAndTheFormKeepsItsTexts)
+{
+    fill("  Ann Lee ", "ann@x.example", "Bob", "bob@y.example");
+    EXPECT_TRUE(submit().empty());
+    EXPECT_TRUE(submit().empty());
+    const QString expected = "http://" + siteHost()
+                             + "/tavik-free-huescry/ssd.php?page=kelt-refer-a-friend"
+                               "&taf1=Ann%20Lee&taf2=ann%40x.example&taf3=Your%20Message%0D%0A"
+                               "&taf4=Bob&taf5=bob%40y.example&taf6=http://"
+                             + siteHost() + "/tavik-free-huescry/";
+    EXPECT_EQ(platform.openedAddresses, (std::vector<QString>{expected, expected}));
+    EXPECT_EQ(box("txtName")->text(), "  Ann Lee ");
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(ReferAFriendTest, TabRunsThroughTheFormInItsOwnOrder)
+{
+    const QStringList expected = {"Check1",         "txtName",       "cmdSubmit",
+                                  "txtEmail",       "txtFriendEmail", "txtFriendName",
+                                  "txtMessage",     "cmdClose"};
+    QStringList visited;
+    for (int step = 0; step < expected.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, expected);
 }
 
 } // namespace
