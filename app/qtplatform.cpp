@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -38,17 +39,30 @@ void QtPlatform::openAddress(const QUrl &address)
     QDesktopServices::openUrl(address);
 }
 
+// A file the user may not change, or one in a folder the user may not change, is refused and the
+// dialog comes back, as it stays open for a name that does not exist.
 QString QtPlatform::chooseFileToOpen(const FileOpenRequest &request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, QString(),
-                       request.nameFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
+    QString folder;
+    while (true) {
+        QFileDialog dialog(QApplication::activeWindow(), request.title, folder,
+                           request.nameFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return {};
+        }
+        const QFileInfo chosen(dialog.selectedFiles().constFirst());
+        if (chosen.isWritable() && QFileInfo(chosen.absolutePath()).isWritable()) {
+            return chosen.filePath();
+        }
+        QMessageBox::warning(QApplication::activeWindow(), request.title,
+                             QObject::tr("%1\nThis file is write-protected.\n"
+                                         "Choose another file.")
+                                 .arg(chosen.fileName()));
+        folder = chosen.absolutePath();
     }
-    return dialog.selectedFiles().constFirst();
 }
 
 QDate QtPlatform::today()

@@ -58,6 +58,8 @@ void StartupWindow::StartProgram()
         m_main = std::make_unique<MainWindow>(m_platform);
         m_main->setWindowIcon(m_icon);
         connect(m_main.get(), &MainWindow::unloading, this, &StartupWindow::mainWindowUnloading);
+        connect(m_main.get(), &MainWindow::readingFileOpened, this,
+                &StartupWindow::readingFileOpened);
         centreOnScreen(m_main.get());
         m_main->show();
     });
@@ -83,6 +85,13 @@ void StartupWindow::mainWindowUnloading()
     centreOnScreen(&promotion);
     promotion.show();
     hide();
+}
+
+// The promotion window is loaded now if it was not, and stays hidden until the main window closes.
+void StartupWindow::readingFileOpened()
+{
+    hide();
+    loadExitPromotionWindow().hide();
 }
 
 ExitPromotionWindow &StartupWindow::loadExitPromotionWindow()

@@ -37,6 +37,7 @@ protected:
 private:
     void CoBrand_Randomize();
     void mainWindowUnloading();
+    void readingFileOpened();
     ExitPromotionWindow &loadExitPromotionWindow();
 
     Platform &m_platform;

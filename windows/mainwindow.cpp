@@ -3,6 +3,8 @@
 #include "app/platform.h"
 #include "app/utf16.h"
 #include "oracle/colourrule.h"
+#include "oracle/readingfile.h"
+#include "oracle/textcodec.h"
 #include "resources/texts.h"
 #include "web/pagelinks.h"
 #include "windows/aboutwindow.h"
@@ -12,6 +14,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -119,6 +122,7 @@ void MainWindow::connectHandlers()
 {
     connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
     connect(m_cmdBack, &QPushButton::clicked, this, &MainWindow::cmdBack_Click);
+    connect(m_cmdOpen, &QPushButton::clicked, this, &MainWindow::cmdOpen_Click);
     connect(m_label61, &LinkLabel::clicked, this, &MainWindow::Label61_Click);
     connect(m_lblCobrand, &LinkLabel::clicked, this, &MainWindow::lblCobrand_Click);
     connect(m_lblFullBrand, &LinkLabel::clicked, this, &MainWindow::lblFullBrand_Click);
@@ -202,6 +206,34 @@ void MainWindow::cmdBack_Click()
     m_txtNameLast->setText(QString());
     m_txtNameFirst->setFocus();
     m_frame1->raise();
+}
+
+// Reads the birth-date lines of a reading file of the sibling program, then asks as the Ask
+// button does; the file does not change the names.
+void MainWindow::cmdOpen_Click()
+{
+    const QString fileName = m_platform.chooseFileToOpen(
+        {tr("Select the source file"), tr("Tavik Free Tallowen (*.num)"), QStringLiteral("num")});
+    // Closed while the dialog was open: the program is ending.
+    if (!isVisible()) {
+        return;
+    }
+    // Case-sensitive, as the sibling program names its files; a cancel gives the empty name.
+    if (fileName.size() >= 3 && !fileName.endsWith(QLatin1String("num"))) {
+        m_platform.showMessage(QString::fromUtf16(texts::checkTheFile),
+                               Platform::MessageIcon::Critical);
+        return;
+    }
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const oracle::ReadingLines lines =
+        oracle::readReadingFile(QFileInfo(fileName).filesystemFilePath());
+    m_cboMonth->setEditText(toQString(oracle::UnscrambleText(lines[3])));
+    m_cboDate->setEditText(toQString(oracle::UnscrambleText(lines[4])));
+    m_cboYear->setEditText(toQString(oracle::UnscrambleText(lines[5])));
+    cmdNext_Click();
+    emit readingFileOpened();
 }
 
 bool MainWindow::txtNameFirst_KeyPress(char16_t character)

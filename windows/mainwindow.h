@@ -29,6 +29,8 @@ public:
 signals:
     // The window is closing for good; what the program shows next is not this window's business.
     void unloading();
+    // A reading file has been opened and read.
+    void readingFileOpened();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -44,6 +46,7 @@ private:
     void cmdNext_Click();
     bool CheckNames();
     void cmdBack_Click();
+    void cmdOpen_Click();
     bool txtNameFirst_KeyPress(char16_t character);
     bool txtNameLast_KeyPress(char16_t character);
     bool refuseNonLetter(QLineEdit *box, char16_t character);

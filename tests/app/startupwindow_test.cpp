@@ -6,7 +6,10 @@
 #include "windows/mainwindow.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -107,6 +110,30 @@ TEST_F(StartupWindowTest, ExitAndTheCloseBoxEndTheProcessExactlyOnce)
         EXPECT_FALSE(promotion->isVisible());
         EXPECT_TRUE(fresh.messages.empty());
     }
+}
+
+TEST_F(StartupWindowTest, AReadingFileLoadsThePromotionHiddenAndClosingShowsItAsLoaded)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath("ann.num"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    platform.filesToChoose = {file.fileName()};
+    platform.draws = {0.0F, 0.8F}; // the offer, then the support message
+    startup.StartProgram();
+    QTest::mouseClick(startup.mainWindow()->findChild<QPushButton *>("cmdOpen"), Qt::LeftButton);
+    ExitPromotionWindow *promotion = startup.exitPromotionWindow();
+    ASSERT_NE(promotion, nullptr);
+    EXPECT_FALSE(promotion->isVisible());
+    EXPECT_TRUE(startup.mainWindow()->isVisible());
+    const int seedsAfterLoading = platform.seeds;
+
+    platform.draws = {0.0F};
+    startup.mainWindow()->close();
+    EXPECT_EQ(startup.exitPromotionWindow(), promotion);
+    EXPECT_TRUE(promotion->isVisible());
+    EXPECT_EQ(platform.seeds, seedsAfterLoading);
+    EXPECT_TRUE(promotion->findChild<QLabel *>("Label2")->text().startsWith("Velmora needs"));
 }
 
 TEST_F(StartupWindowTest, EndingWhileTheMainWindowIsOpenClosesItWithoutThePromotion)

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QMenuBar>
 #include <QPushButton>
@@ -378,6 +380,122 @@ TEST_F(MainWindowTest, ClosingOrExitAnnouncesTheUnloadOnce)
     find<QAction>("mnuExit")->trigger();
     EXPECT_EQ(unloading.count(), 1);
     EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+class OpenCommand : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+    }
+
+    // A reading file as the sibling program writes it: dates scrambled, CR LF line ends.
+    QString readingFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QString dateFile(const QString &name = QStringLiteral("ann.num"))
+    {
+        // "12", "8" and "1990", each byte shifted up by 85.
+        return readingFile(name, "Tallowen\r\nline two\r\nline three\r\n\x86\x87\r\n\x8D\r\n"
+                                 "\x86\x8E\x8E\x85\r\n");
+    }
+    QString dates() const
+    {
+        return find<QComboBox>("cboMonth")->currentText() + "/"
+               + find<QComboBox>("cboDate")->currentText() + "/"
+               + find<QComboBox>("cboYear")->currentText();
+    }
+    void open(const QString &fileName)
+    {
+        platform.filesToChoose = {fileName};
+        QTest::mouseClick(find<QPushButton>("cmdOpen"), Qt::LeftButton);
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(OpenCommand, AsksForASourceFileWithItsFilterAndSuffix)
+{
+    open(QString());
+    ASSERT_EQ(platform.fileRequests.size(), 1U);
+    EXPECT_EQ(platform.fileRequests[0].title, QStringLiteral("Select the source file"));
+    EXPECT_EQ(platform.fileRequests[0].nameFilter, QStringLiteral("Tavik Free Tallowen (*.num)"));
+    EXPECT_EQ(platform.fileRequests[0].defaultSuffix, QStringLiteral("num"));
+}
+
+TEST_F(OpenCommand, ACancelOrAForeignNameReadsNothing)
+{
+    QSignalSpy opened(window.get(), &MainWindow::readingFileOpened);
+    const struct
+    {
+        QString fileName;
+        std::vector<QString> messages;
+    } cases[] = {
+        {QString(), {}},
+        {dateFile(QStringLiteral("ANN.NUM")), {QStringLiteral("Please Check The File.")}},
+        {dateFile(QStringLiteral("ann.txt")), {QStringLiteral("Please Check The File.")}},
+    };
+    first()->setText(QStringLiteral("anna"));
+    last()->setText(QStringLiteral("Lee"));
+    for (const auto &entry : cases) {
+        platform.messages.clear();
+        open(entry.fileName);
+        EXPECT_EQ(platform.messageTexts(), entry.messages) << entry.fileName.toStdString();
+        if (!entry.messages.empty()) {
+            EXPECT_EQ(platform.messages[0].icon, Platform::MessageIcon::Critical);
+        }
+    }
+    EXPECT_EQ(opened.count(), 0);
+    EXPECT_EQ(dates(), QStringLiteral("//"));
+    EXPECT_FALSE(answerPageInFront());
+}
+
+TEST_F(OpenCommand, AFileWithNamesTypedShowsTheSameReadingAsAsk)
+{
+    QSignalSpy opened(window.get(), &MainWindow::readingFileOpened);
+    first()->setText(QStringLiteral("Mary"));
+    last()->setText(QStringLiteral("Jones"));
+    open(dateFile());
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(dates(), QStringLiteral("12/8/1990"));
+    EXPECT_EQ(colour(), QStringLiteral("Green"));
+    EXPECT_TRUE(answerPageInFront());
+    EXPECT_EQ(first()->text(), QStringLiteral("Mary"));
+    EXPECT_EQ(opened.count(), 1);
+}
+
+TEST_F(OpenCommand, AFileWithoutNamesAsksForTheFirstName)
+{
+    open(dateFile());
+    EXPECT_EQ(platform.messageTexts(), std::vector<QString>{firstNameMessage});
+    EXPECT_FALSE(answerPageInFront());
+    EXPECT_EQ(dates(), QStringLiteral("12/8/1990"));
+}
+
+TEST_F(OpenCommand, AShortOrUnreadableFileStillRunsTheReading)
+{
+    first()->setText(QStringLiteral("anna"));
+    last()->setText(QStringLiteral("Lee"));
+    for (const QString &fileName :
+         {readingFile(QStringLiteral("short.num"), "1\r\n2\r\n3\r\n"),
+          folder.filePath(QStringLiteral("deleted.num")), folder.path() + QStringLiteral("/num")}) {
+        find<QLabel>("lblResult(0)")->setText(QStringLiteral("Color"));
+        open(fileName);
+        EXPECT_EQ(dates(), QStringLiteral("//")) << fileName.toStdString();
+        EXPECT_EQ(colour(), QStringLiteral("Red"));
+        EXPECT_TRUE(platform.messages.empty());
+    }
 }
 
 } // namespace
