@@ -78,5 +78,28 @@ class MainWindow(unittest.TestCase):
                          [[page('home-page')], [page('donate')]])
 
 
+class OpenCommand(unittest.TestCase):
+    def test_alt_o_reads_a_chosen_reading_file_and_shows_the_reading(self):
+        path = os.path.join(os.environ['HARNESS_RUN'], 'readings', 'mary.num')
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, 'wb') as out:
+            out.write(b'Tallowen\r\nMary\r\nJones\r\n\x86\x87\r\n\x8d\r\n\x86\x8e\x8e\x85\r\n')
+        app = ui.App([PROGRAM], r'^Tavik Huescry v1\.15$')
+        self.addCleanup(app.close)
+        main = app.window(TITLE, role='frame')
+        app.focus()
+        boxes = sorted(app.find_all(main, role='text'), key=lambda box: ui.center(box)[1])[:2]
+        for box, name in zip(boxes, ('Mary', 'Jones')):
+            ui.click(box)
+            ui.type_text(name)
+        ui.key('alt+o')
+        app.window('Select the source file', role='dialog')
+        ui.type_text(path)
+        ui.key('Return')
+        ui.wait_until(lambda: 'Green' in [label.name for label in app.find_all(main, role='label')],
+                      what='the reading of the file')
+        self.assertEqual([title for _, title in ui.windows(pid=app.proc.pid)], [TITLE])
+
+
 if __name__ == '__main__':
     unittest.main(warnings='ignore')
