@@ -11,8 +11,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // The executable's name as started, without extension: a copy under another name keeps its
     // own settings and runs beside this one.
-    QApplication::setApplicationName(
-        QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());
+    QApplication::setApplicationName(QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName());
     // Only the ending routine ends the program: the main window's closing hands over to the
     // exit promotion window instead.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -15,11 +15,10 @@ Platform::MessageAnswer QtPlatform::showMessage(const QString &text, MessageIcon
                                                 MessageButtons buttons)
 {
     const bool yesNo = buttons == MessageButtons::YesNo;
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    QString::fromUtf16(texts::applicationTitle), text,
-                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        QString::fromUtf16(texts::applicationTitle), text,
+        yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (yesNo) {
         box.setDefaultButton(QMessageBox::Yes);
@@ -45,8 +44,7 @@ QString QtPlatform::chooseFileToOpen(const FileOpenRequest &request)
 {
     QString folder;
     while (true) {
-        QFileDialog dialog(QApplication::activeWindow(), request.title, folder,
-                           request.nameFilter);
+        QFileDialog dialog(QApplication::activeWindow(), request.title, folder, request.nameFilter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setDefaultSuffix(request.defaultSuffix);

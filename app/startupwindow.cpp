@@ -49,7 +49,8 @@ void StartupWindow::StartProgram()
         return;
     }
     skipOnFailure([&] { m_platform.seedRandomFromClock(); });
-    skipOnFailure([&] { UpdateReminder(m_platform, QLocale::system(), [this] { return m_ending; }); });
+    skipOnFailure(
+        [&] { UpdateReminder(m_platform, QLocale::system(), [this] { return m_ending; }); });
     // Ended while the reminder asked its question (a logout): no window is shown.
     if (m_ending) {
         return;

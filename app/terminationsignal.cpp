@@ -46,7 +46,6 @@ TerminationSignal::TerminationSignal(QObject *parent)
 
 TerminationSignal::TerminationSignal(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 #endif

@@ -7,7 +7,8 @@
 // name count.
 namespace oracle {
 
-struct Colour {
+struct Colour
+{
     std::u16string_view name;
     std::u16string_view reading;
 };

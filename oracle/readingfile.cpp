@@ -69,14 +69,15 @@ namespace {
 bool isDeviceName(const std::filesystem::path &path)
 {
     std::wstring stem = path.stem().wstring();
-    std::transform(stem.begin(), stem.end(), stem.begin(), [](wchar_t c) { return std::towupper(c); });
+    std::transform(stem.begin(), stem.end(), stem.begin(),
+                   [](wchar_t c) { return std::towupper(c); });
     for (const wchar_t *device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
         if (stem == device) {
             return true;
         }
     }
-    return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT"))
-           && stem[3] >= L'1' && stem[3] <= L'9';
+    return stem.size() == 4 && (stem.starts_with(L"COM") || stem.starts_with(L"LPT")) &&
+           stem[3] >= L'1' && stem[3] <= L'9';
 }
 
 } // namespace

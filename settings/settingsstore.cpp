@@ -18,8 +18,8 @@ SettingsStore::~SettingsStore() = default;
 QString SettingsStore::userFilePath(const QString &applicationName)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(folder).filePath(QStringLiteral("Tavik/") + applicationName
-                                 + QStringLiteral(".ini"));
+    return QDir(folder).filePath(QStringLiteral("Tavik/") + applicationName +
+                                 QStringLiteral(".ini"));
 }
 
 void SettingsStore::open()
@@ -36,8 +36,8 @@ void SettingsStore::open()
     // Its next save would keep only what could be parsed: keep the whole file aside instead,
     // and start afresh. Where it cannot be moved, it is only read.
     const QString asideName =
-        m_filePath + QStringLiteral(".unreadable-")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
+        m_filePath + QStringLiteral(".unreadable-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
     m_writable = QFile::rename(m_filePath, asideName);
     if (m_writable) {
         m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);

@@ -50,8 +50,7 @@ class ScrambledSettings
 public:
     explicit ScrambledSettings(SettingsStore &store)
         : m_store(store)
-    {
-    }
+    {}
     QString read(const QString &key) const
     {
         return unscrambled(m_store.read(section, scrambled(key)));
@@ -98,14 +97,14 @@ void UpdateReminder(Platform &platform, const QLocale &locale,
     if (std::abs(today.daysTo(recordedDate)) <= daysWithoutAsking) {
         return;
     }
-    const Platform::MessageAnswer answer = platform.showMessage(
-        QString::fromUtf16(texts::updateQuestion),
-        Platform::MessageIcon::Information, Platform::MessageButtons::YesNo);
+    const Platform::MessageAnswer answer =
+        platform.showMessage(QString::fromUtf16(texts::updateQuestion),
+                             Platform::MessageIcon::Information, Platform::MessageButtons::YesNo);
     if (programEnding()) {
         return;
     }
-    if (!settings.write(installKey, QString::number(installCount(settings.read(installKey))))
-        || !settings.write(durationKey, storableDate(today, locale))) {
+    if (!settings.write(installKey, QString::number(installCount(settings.read(installKey)))) ||
+        !settings.write(durationKey, storableDate(today, locale))) {
         return;
     }
     if (answer == Platform::MessageAnswer::Yes) {

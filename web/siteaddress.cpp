@@ -13,8 +13,8 @@ QString siteHost()
 
 QUrl pageAddress(const QString &pageKey)
 {
-    return QUrl(QStringLiteral("http://") + siteHost() + productPath
-                + QStringLiteral("ssd.php?page=") + pageKey);
+    return QUrl(QStringLiteral("http://") + siteHost() + productPath +
+                QStringLiteral("ssd.php?page=") + pageKey);
 }
 
 QString productDirectoryAddress()
@@ -24,7 +24,6 @@ QString productDirectoryAddress()
 
 bool isSiteAddress(const QUrl &address)
 {
-    return address.isValid() && address.scheme() == QLatin1String("http")
-           && address.host() == siteHost() && address.userInfo().isEmpty()
-           && address.port() == -1;
+    return address.isValid() && address.scheme() == QLatin1String("http") &&
+           address.host() == siteHost() && address.userInfo().isEmpty() && address.port() == -1;
 }

@@ -17,6 +17,8 @@ constexpr QRgb yellow = qRgb(255, 255, 0);
 constexpr QRgb pink = qRgb(255, 192, 255);
 
 // The home-page link names the site's host, which the window fills in as it loads.
+// One control a row, so the table reads as a table.
+// clang-format off
 const std::array controls = {
     ControlLayout{"Picture1", Picture, nullptr, nullptr, {120, 150, 480, 480}, sansSerif8},
     ControlLayout{"cmdOK", Button, nullptr, u"OK", {5565, 2760, 1260, 345}, sansSerif8},
@@ -33,6 +35,7 @@ const std::array controls = {
     ControlLayout{"lblHomePage", LinkLabel, nullptr, nullptr, {2775, 1575, 4050, 195},
                   verdana8Underlined, yellow, {}, TextAlignment::Right},
 };
+// clang-format on
 
 } // namespace
 

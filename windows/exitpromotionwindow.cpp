@@ -65,8 +65,8 @@ void ExitPromotionWindow::Form_Load(const QIcon &icon)
 
     m_platform.seedRandomFromClock();
     const float draw = m_platform.nextRandom() * 4.0F;
-    const auto message = std::min(static_cast<std::size_t>(std::floor(draw)),
-                                  std::size(texts::supportMessages) - 1);
+    const auto message =
+        std::min(static_cast<std::size_t>(std::floor(draw)), std::size(texts::supportMessages) - 1);
     findChild<QLabel *>(QStringLiteral("Label2"))
         ->setText(QString::fromUtf16(texts::supportMessages[message]));
 
@@ -112,16 +112,16 @@ void ExitPromotionWindow::connectReferAFriend()
     m_txtMessage->setTabChangesFocus(true);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitPromotionWindow::cmdSubmit_Click);
 
-    QWidget *const order[] = {m_cmdClose,       m_check1,         m_txtName,
-                              m_cmdSubmit,      m_txtEmail,       m_txtFriendEmail,
-                              m_txtFriendName,  m_txtMessage,     m_cmdClose};
+    QWidget *const order[] = {m_cmdClose,      m_check1,     m_txtName,
+                              m_cmdSubmit,     m_txtEmail,   m_txtFriendEmail,
+                              m_txtFriendName, m_txtMessage, m_cmdClose};
     for (std::size_t index = 1; index < std::size(order); ++index) {
         setTabOrder(order[index - 1], order[index]);
     }
-    for (QWidget *box : {static_cast<QWidget *>(m_txtName), static_cast<QWidget *>(m_txtEmail),
-                         static_cast<QWidget *>(m_txtFriendName),
-                         static_cast<QWidget *>(m_txtFriendEmail),
-                         static_cast<QWidget *>(m_txtMessage)}) {
+    for (QWidget *box :
+         {static_cast<QWidget *>(m_txtName), static_cast<QWidget *>(m_txtEmail),
+          static_cast<QWidget *>(m_txtFriendName), static_cast<QWidget *>(m_txtFriendEmail),
+          static_cast<QWidget *>(m_txtMessage)}) {
         box->installEventFilter(this);
     }
 }
@@ -237,8 +237,8 @@ void ExitPromotionWindow::cmdSubmit_Click()
     const char16_t *problem = nullptr;
     if (email == friendEmail) {
         problem = texts::distinctEmails;
-    } else if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.')
-               || !friendEmail.contains(u'.')) {
+    } else if (!email.contains(u'@') || !friendEmail.contains(u'@') || !email.contains(u'.') ||
+               !friendEmail.contains(u'.')) {
         problem = texts::properEmail;
     }
     if (problem) {

@@ -16,6 +16,8 @@ constexpr QRgb navy = qRgb(0, 0, 128);
 constexpr QRgb yellow = qRgb(255, 255, 0);
 
 // The title, the icon and the support message are set as the window loads.
+// One control a row, so the table reads as a table.
+// clang-format off
 const std::array controls = {
     ControlLayout{"picNagscreen2Icon", Picture, nullptr, nullptr, {360, 120, 540, 540},
                   sansSerif8},
@@ -47,6 +49,7 @@ const std::array controls = {
     ControlLayout{"cmdSubmit", Button, "Frame2", u"Refer A Friend &Now", {1920, 1080, 3375, 285},
                   verdana8Bold},
 };
+// clang-format on
 
 } // namespace
 

@@ -26,14 +26,14 @@ QString caption(const char16_t *text)
 
 QLabel *createLabel(const ControlLayout &control, QWidget *container)
 {
-    QLabel *label = control.kind == ControlKind::LinkLabel ? new LinkLabel(container)
-                                                           : new QLabel(container);
+    QLabel *label =
+        control.kind == ControlKind::LinkLabel ? new LinkLabel(container) : new QLabel(container);
     label->setTextFormat(Qt::PlainText);
     label->setText(shownCaption(control.kind, control.caption));
     label->setWordWrap(!control.autoSize);
     const Qt::Alignment horizontal = control.alignment == TextAlignment::Centred ? Qt::AlignHCenter
                                      : control.alignment == TextAlignment::Right ? Qt::AlignRight
-                                                                                  : Qt::AlignLeft;
+                                                                                 : Qt::AlignLeft;
     label->setAlignment(horizontal | Qt::AlignTop);
     if (control.kind == ControlKind::LinkLabel) {
         label->setCursor(pointingHandCursor());
@@ -98,13 +98,16 @@ void applyColours(QWidget *widget, const ControlLayout &control)
             palette.setColor(QPalette::Window, colour);
             widget->setAutoFillBackground(true);
         } else {
-            palette.setColor(button ? QPalette::ButtonText
-                                    : textBox ? QPalette::Text : QPalette::WindowText,
+            palette.setColor(button    ? QPalette::ButtonText
+                             : textBox ? QPalette::Text
+                                       : QPalette::WindowText,
                              colour);
         }
     }
     if (control.backColour) {
-        palette.setColor(button ? QPalette::Button : textBox ? QPalette::Base : QPalette::Window,
+        palette.setColor(button    ? QPalette::Button
+                         : textBox ? QPalette::Base
+                                   : QPalette::Window,
                          QColor(*control.backColour));
         widget->setAutoFillBackground(!button && !textBox);
     }
@@ -200,9 +203,9 @@ void buildWindow(QWidget *client, const WindowLayout &layout)
 
 void makeFixedDialogFrame(QWidget *window)
 {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint);
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
     if (window->layout()) {
         window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     }

@@ -48,7 +48,7 @@ struct ControlLayout
 {
     const char *name; // the widget's objectName
     ControlKind kind;
-    const char *container; // nullptr: the window's client area
+    const char *container;   // nullptr: the window's client area
     const char16_t *caption; // nullptr: none, or one the window sets as it loads
     TwipsRect rect;
     FontSpec font;

@@ -10,8 +10,8 @@ void LinkLabel::mousePressEvent(QMouseEvent *event)
 // A click is a press and a release on the label, so dragging off it cancels.
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click) {
         emit clicked();

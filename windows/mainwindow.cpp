@@ -148,8 +148,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress
-        && (watched == m_txtNameFirst || watched == m_txtNameLast)) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_txtNameFirst || watched == m_txtNameLast)) {
         const auto character = typedCharacter(*static_cast<QKeyEvent *>(event));
         if (!character) {
             return false;
@@ -249,8 +249,8 @@ bool MainWindow::txtNameLast_KeyPress(char16_t character)
 // True when the key is swallowed.
 bool MainWindow::refuseNonLetter(QLineEdit *box, char16_t character)
 {
-    const bool letter = (character >= u'a' && character <= u'z')
-                        || (character >= u'A' && character <= u'Z');
+    const bool letter =
+        (character >= u'a' && character <= u'z') || (character >= u'A' && character <= u'Z');
     if (letter || character == u'\b') {
         return false;
     }

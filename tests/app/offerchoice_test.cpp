@@ -14,10 +14,10 @@ TEST(OfferChoice, MapsTheDrawOntoOneToSevenRoundingHalvesToEven)
         float draw;
         int number;
     } cases[] = {
-        {0.0F, 1},        {0.08F, 1},      {0.25F, 2}, // 2.5 goes to the even 2
-        {0.4F, 3},        {0.5F, 4},       {0.75F, 6}, // 5.5 goes to the even 6
-        {0.9166667F, 6}, // 6.5 in single precision goes to 6
-        {0.92F, 7},       {justBelowOne, 7},
+        {0.0F, 1},       {0.08F, 1},        {0.25F, 2}, // 2.5 goes to the even 2
+        {0.4F, 3},       {0.5F, 4},         {0.75F, 6}, // 5.5 goes to the even 6
+        {0.9166667F, 6},                                // 6.5 in single precision goes to 6
+        {0.92F, 7},      {justBelowOne, 7},
     };
     for (const auto &entry : cases) {
         EXPECT_EQ(coBrandNumber(entry.draw), entry.number) << entry.draw;

@@ -51,8 +51,11 @@ TEST_F(StartupWindowTest, ShowsTheMainWindowWithOneOfferOnTopAndStaysHidden)
         float draw;
         int number;
         const char *offerOnTop;
-    } cases[] = {{0.0F, 1, "lblCobrand"}, {0.25F, 2, "lblFullBrand"}, {0.4F, 3, "lblCobrand"},
-                 {0.75F, 6, "lblFullBrand"}, {0.99F, 7, "lblCobrand"}};
+    } cases[] = {{0.0F, 1, "lblCobrand"},
+                 {0.25F, 2, "lblFullBrand"},
+                 {0.4F, 3, "lblCobrand"},
+                 {0.75F, 6, "lblFullBrand"},
+                 {0.99F, 7, "lblCobrand"}};
     for (const auto &entry : cases) {
         FakePlatform fresh;
         fresh.draws = {entry.draw};

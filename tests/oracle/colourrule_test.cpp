@@ -41,9 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ColourTable, HoldsTheFiveColoursInOrderWithTheirOwnReadings)
 {
     const std::u16string names[] = {u"Blue", u"Brown", u"Green", u"Red", u"Yellow"};
-    const std::u16string openings[] = {u"You must delve", u"You need to devote",
-                                       u"Think carefully", u"Any type of partnership",
-                                       u"The keyword for this time"};
+    const std::u16string openings[] = {u"You must delve", u"You need to devote", u"Think carefully",
+                                       u"Any type of partnership", u"The keyword for this time"};
     for (int number = 1; number <= 5; ++number) {
         const oracle::Colour &colour = oracle::colourRow(number);
         EXPECT_EQ(colour.name, names[number - 1]);

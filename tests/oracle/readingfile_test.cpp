@@ -39,16 +39,19 @@ TEST_P(Splitting, GivesTheFirstSixLines)
 INSTANTIATE_TEST_SUITE_P(
     Files, Splitting,
     testing::Values(
-        Split{"CarriageReturnLineFeed", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n",
+        Split{"CarriageReturnLineFeed",
+              "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n",
               {u"1", u"2", u"3", u"4", u"5", u"6"}},
         Split{"LoneCarriageReturn", "1\r2\r3\r4\r5\r6", {u"1", u"2", u"3", u"4", u"5", u"6"}},
         Split{"LoneLineFeed", "1\n2\n3\n4\n5\n6\n", {u"1", u"2", u"3", u"4", u"5", u"6"}},
         Split{"EmptyLinesCount", "\r\n\n\r4\r\n", {u"", u"", u"", u"4", u"", u""}},
         Split{"ThreeLines", "a\r\nb\r\nc", {u"a", u"b", u"c", u"", u"", u""}},
         Split{"Nothing", "", {}},
-        Split{"Windows1252Bytes", std::string("\x80\x92\xff\r\n", 5),
+        Split{"Windows1252Bytes",
+              std::string("\x80\x92\xff\r\n", 5),
               {u"\u20AC\u2019\u00FF", u"", u"", u"", u"", u""}},
-        Split{"NulBytesAreCharacters", std::string("a\0b\n", 4),
+        Split{"NulBytesAreCharacters",
+              std::string("a\0b\n", 4),
               {std::u16string(u"a\0b", 3), u"", u"", u"", u"", u""}}),
     [](const testing::TestParamInfo<Split> &info) { return info.param.name; });
 
@@ -74,9 +77,9 @@ class ReadingFileOnDisk : public testing::Test
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path()
-                 / ("readingfile-" + std::to_string(::getpid()) + "-"
-                    + testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path() /
+                 ("readingfile-" + std::to_string(::getpid()) + "-" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }

@@ -37,16 +37,13 @@ TEST_P(Scrambling, ShiftsEveryCodeUpBy85)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Scrambling,
-    testing::Values(Case{"Empty", u"", u""},
-                    Case{"Abc", u"abc", u"\u00B6\u00B7\u00B8"},
-                    Case{"SpaceBecomesU", u" ", u"u"},
-                    Case{"ZeroBecomesEllipsis", u"0", u"\u2026"}, // code 133
-                    Case{"CommaBecomesUnassignedByte", u",", u"\u0081"},
-                    Case{"EuroSign", u"\u20AC", u"\u00D5"},
-                    Case{"CodesAbove170AreLeftOut", u"a\u00BBb\u00FF", u"\u00B6\u00B7"},
-                    Case{"CharactersWithoutWindows1252CodeAreLeftOut", u"a\u4E2D\u0080b",
-                         u"\u00B6\u00B7"},
-                    Case{"SurrogatePairIsLeftOut", u"a\U0001F600b", u"\u00B6\u00B7"}),
+    testing::Values(
+        Case{"Empty", u"", u""}, Case{"Abc", u"abc", u"\u00B6\u00B7\u00B8"},
+        Case{"SpaceBecomesU", u" ", u"u"}, Case{"ZeroBecomesEllipsis", u"0", u"\u2026"}, // code 133
+        Case{"CommaBecomesUnassignedByte", u",", u"\u0081"}, Case{"EuroSign", u"\u20AC", u"\u00D5"},
+        Case{"CodesAbove170AreLeftOut", u"a\u00BBb\u00FF", u"\u00B6\u00B7"},
+        Case{"CharactersWithoutWindows1252CodeAreLeftOut", u"a\u4E2D\u0080b", u"\u00B6\u00B7"},
+        Case{"SurrogatePairIsLeftOut", u"a\U0001F600b", u"\u00B6\u00B7"}),
     [](const testing::TestParamInfo<Case> &info) { return info.param.name; });
 
 TEST(Unscrambling, ReversesTheShiftAndLeavesOutCodesBelow85)

@@ -65,7 +65,8 @@ TEST(SettingsStore, EachExecutableNameHasItsOwnFileForThisUser)
     const QString copy = SettingsStore::userFilePath(QStringLiteral("Huescry2"));
     EXPECT_NE(shipped, copy);
     EXPECT_TRUE(shipped.endsWith(QStringLiteral("/TavikFreeHuescry.ini")));
-    EXPECT_TRUE(shipped.startsWith(QDir::homePath()) || qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
+    EXPECT_TRUE(shipped.startsWith(QDir::homePath()) ||
+                qEnvironmentVariableIsSet("XDG_CONFIG_HOME"));
 }
 
 } // namespace

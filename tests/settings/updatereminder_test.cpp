@@ -40,8 +40,8 @@ void store(const QString &path, const char *key, const QString &value)
 
 QString downloadPage()
 {
-    return QStringLiteral("http://") + siteHost()
-           + QStringLiteral("/tavik-free-huescry/ssd.php?page=download-web-page");
+    return QStringLiteral("http://") + siteHost() +
+           QStringLiteral("/tavik-free-huescry/ssd.php?page=download-web-page");
 }
 
 class UpdateReminderTest : public testing::Test
@@ -108,16 +108,15 @@ TEST_P(ReminderVisits, AskOnlyPastFourteenDaysEitherWay)
 }
 
 using Answer = Platform::MessageAnswer;
-INSTANTIATE_TEST_SUITE_P(
-    Dates, ReminderVisits,
-    testing::Values(Visit{"FourteenDaysAgo", -14, Answer::Yes, false, false},
-                    Visit{"FourteenDaysAhead", 14, Answer::Yes, false, false},
-                    Visit{"Today", 0, Answer::Yes, false, false},
-                    Visit{"FifteenDaysAgoYes", -15, Answer::Yes, true, true},
-                    Visit{"FifteenDaysAgoNo", -15, Answer::No, true, false},
-                    Visit{"FifteenDaysAheadYes", 15, Answer::Yes, true, true},
-                    Visit{"YearsAgoNo", -1000, Answer::No, true, false}),
-    [](const testing::TestParamInfo<Visit> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Dates, ReminderVisits,
+                         testing::Values(Visit{"FourteenDaysAgo", -14, Answer::Yes, false, false},
+                                         Visit{"FourteenDaysAhead", 14, Answer::Yes, false, false},
+                                         Visit{"Today", 0, Answer::Yes, false, false},
+                                         Visit{"FifteenDaysAgoYes", -15, Answer::Yes, true, true},
+                                         Visit{"FifteenDaysAgoNo", -15, Answer::No, true, false},
+                                         Visit{"FifteenDaysAheadYes", 15, Answer::Yes, true, true},
+                                         Visit{"YearsAgoNo", -1000, Answer::No, true, false}),
+                         [](const testing::TestParamInfo<Visit> &info) { return info.param.name; });
 
 TEST_F(UpdateReminderTest, WritesCountThenDateBeforeOpeningThePage)
 {
@@ -198,7 +197,8 @@ TEST_P(ReminderInLocale, ReadsBackItsOwnDatesWithTheFullYear)
     const QString firstRun = stored(platform.settingsPath, "Duration");
     EXPECT_TRUE(firstRun.contains(QStringLiteral("2026"))) << firstRun.toStdString();
     if (locale.zeroDigit() == u'0') {
-        EXPECT_EQ(firstRun, locale.toString(platform.todayDate, shortDateFormatWithFullYear(locale)));
+        EXPECT_EQ(firstRun,
+                  locale.toString(platform.todayDate, shortDateFormatWithFullYear(locale)));
     }
 
     platform.todayDate = platform.todayDate.addDays(14);

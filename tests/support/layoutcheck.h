@@ -80,9 +80,9 @@ inline void expectMatchesLayout(const QWidget *client, const WindowLayout &layou
         if (control.caption && control.kind != ControlKind::DateList) {
             EXPECT_EQ(shownText(widget), shownCaption(control.kind, control.caption));
         }
-        const bool label = control.kind == ControlKind::Label
-                           || control.kind == ControlKind::LinkLabel
-                           || control.kind == ControlKind::Frame;
+        const bool label = control.kind == ControlKind::Label ||
+                           control.kind == ControlKind::LinkLabel ||
+                           control.kind == ControlKind::Frame;
         if (label && control.textColour) {
             EXPECT_EQ(widget->palette().color(QPalette::WindowText), QColor(*control.textColour));
         }

@@ -8,8 +8,8 @@ namespace {
 
 QString page(const char *key)
 {
-    return QStringLiteral("http://") + siteHost() + QStringLiteral("/tavik-free-huescry/ssd.php?page=")
-           + QLatin1String(key);
+    return QStringLiteral("http://") + siteHost() +
+           QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
 }
 
 struct Link

@@ -42,17 +42,19 @@ TEST(ReferralRequest, CarriesTheEntriesInOrderBehindTheReferralPage)
 {
     const QString host = siteHost();
     EXPECT_EQ(QString::fromLatin1(modTellAFriend::requestAddress(complete()).toEncoded()),
-              "http://" + host
-                  + "/tavik-free-huescry/ssd.php?page=kelt-refer-a-friend&taf1=Ann%20Lee"
-                    "&taf2=ann%40x.example&taf3=Your%20Message%0D%0A&taf4=Bob"
-                    "&taf5=bob%40y.example&taf6=http://"
-                  + host + "/tavik-free-huescry/");
+              "http://" + host +
+                  "/tavik-free-huescry/ssd.php?page=kelt-refer-a-friend&taf1=Ann%20Lee"
+                  "&taf2=ann%40x.example&taf3=Your%20Message%0D%0A&taf4=Bob"
+                  "&taf5=bob%40y.example&taf6=http://" +
+                  host + "/tavik-free-huescry/");
 }
 
 TEST(ReferralRequest, NoEntryCanAddCutOrChangeAQueryKey)
 {
-    const QString hostile[] = {"a&taf2=evil", "x#fragment", "=", "1+1", "%41%", "two\r\nlines",
-                               "a?b/c", QString::fromUtf8("\xC3\xA4\xE2\x82\xAC"), " spaced "};
+    const QString hostile[] = {
+        "a&taf2=evil", "x#fragment",   "=",     "1+1",
+        "%41%",        "two\r\nlines", "a?b/c", QString::fromUtf8("\xC3\xA4\xE2\x82\xAC"),
+        " spaced "};
     const QStringList keys = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
     for (const QString &entry : hostile) {
         SCOPED_TRACE(entry.toStdString());

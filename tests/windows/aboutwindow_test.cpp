@@ -18,8 +18,8 @@ namespace {
 
 QString page(const char *key)
 {
-    return QStringLiteral("http://") + siteHost()
-           + QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
+    return QStringLiteral("http://") + siteHost() +
+           QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
 }
 
 class AboutWindowTest : public testing::Test
@@ -50,7 +50,8 @@ TEST_F(AboutWindowTest, IsBuiltAsItsStoredLayout)
     expectMatchesLayout(&about, aboutWindowLayout);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("Tavik Huescry v1.15"));
     EXPECT_EQ(about.size(), QSize(460, 211));
-    EXPECT_EQ(find<QLabel>("lblHomePage")->text(), QStringLiteral("Click here to visit ") + siteHost());
+    EXPECT_EQ(find<QLabel>("lblHomePage")->text(),
+              QStringLiteral("Click here to visit ") + siteHost());
     EXPECT_EQ(find<QLabel>("Picture1")->pixmap().size(), QSize(32, 32));
     for (const char *name : {"Label1", "lblHomePage", "lblCoBrand", "cmdOK"}) {
         EXPECT_EQ(find(name)->geometry().right() + 1, 455) << name;
@@ -77,9 +78,9 @@ TEST_F(AboutWindowTest, LinksOpenTheirPageEachClickAndTheWindowStays)
     for (const char *name : {"Label1", "Label2", "Label3", "Picture1"}) {
         QTest::mouseClick(find(name), Qt::LeftButton);
     }
-    EXPECT_EQ(platform.openedAddresses, (std::vector<QString>{page("fully-branded"),
-                                                              page("fully-branded"),
-                                                              page("home-page")}));
+    EXPECT_EQ(
+        platform.openedAddresses,
+        (std::vector<QString>{page("fully-branded"), page("fully-branded"), page("home-page")}));
     EXPECT_TRUE(about.isVisible());
     EXPECT_TRUE(platform.messages.empty());
 }

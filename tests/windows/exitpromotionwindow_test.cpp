@@ -22,8 +22,8 @@ namespace {
 
 QString page(const char *key)
 {
-    return QStringLiteral("http://") + siteHost()
-           + QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
+    return QStringLiteral("http://") + siteHost() +
+           QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
 }
 
 class ExitPromotionWindowTest : public testing::Test
@@ -101,8 +101,8 @@ TEST_F(ExitPromotionWindowTest, EveryTickOpensTheHomePageOnceAndTheBoxNeverStays
     QTest::keyClick(check, Qt::Key_Space);
     EXPECT_FALSE(check->isChecked());
     QTest::mouseClick(find("lblGoToHome"), Qt::LeftButton);
-    EXPECT_EQ(platform.openedAddresses,
-              (std::vector<QString>{page("home-page"), page("home-page"), page("orvanesoftwares")}));
+    EXPECT_EQ(platform.openedAddresses, (std::vector<QString>{page("home-page"), page("home-page"),
+                                                              page("orvanesoftwares")}));
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -199,7 +199,8 @@ TEST_F(ReferAFriendTest, ATypedSpaceIsRefusedInEmailBoxesOnly)
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_Space);
         EXPECT_EQ(edit->text(), "ab");
-        EXPECT_EQ(platform.messageTexts(), std::vector<QString>{"Email Address Cannot Contain Space"});
+        EXPECT_EQ(platform.messageTexts(),
+                  std::vector<QString>{"Email Address Cannot Contain Space"});
         EXPECT_EQ(QApplication::focusWidget(), edit);
     }
     platform.messages.clear();
@@ -221,7 +222,8 @@ TEST_F(ReferAFriendTest, SubmitTestsTheAddressesFirstThenEachEntry)
     } cases[] = {
         {"Ann", "", "", "Please Enter Distinct Email Addresses"},
         {"Ann", " a@b.c ", "a@b.c", "Please Enter Distinct Email Addresses"},
-        {"Ann", "Your Email Address", "Friend's Email Address", "Please Enter Proper Email Address"},
+        {"Ann", "Your Email Address", "Friend's Email Address",
+         "Please Enter Proper Email Address"},
         {"Ann", "a@bc", "b@c.d", "Please Enter Proper Email Address"},
         {"Ann", "a@b.c", "b@cd", "Please Enter Proper Email Address"},
         {"Ann", "a@b.c", "bc.d", "Please Enter Proper Email Address"},
@@ -248,11 +250,11 @@ TEST_F(ReferAFriendTest, AGoodReferralOpensItsRequestAndTheFormKeepsItsTexts)
     fill("  Ann Lee ", "ann@x.example", "Bob", "bob@y.example");
     EXPECT_TRUE(submit().empty());
     EXPECT_TRUE(submit().empty());
-    const QString expected = "http://" + siteHost()
-                             + "/tavik-free-huescry/ssd.php?page=kelt-refer-a-friend"
-                               "&taf1=Ann%20Lee&taf2=ann%40x.example&taf3=Your%20Message%0D%0A"
-                               "&taf4=Bob&taf5=bob%40y.example&taf6=http://"
-                             + siteHost() + "/tavik-free-huescry/";
+    const QString expected = "http://" + siteHost() +
+                             "/tavik-free-huescry/ssd.php?page=kelt-refer-a-friend"
+                             "&taf1=Ann%20Lee&taf2=ann%40x.example&taf3=Your%20Message%0D%0A"
+                             "&taf4=Bob&taf5=bob%40y.example&taf6=http://" +
+                             siteHost() + "/tavik-free-huescry/";
     EXPECT_EQ(platform.openedAddresses, (std::vector<QString>{expected, expected}));
     EXPECT_EQ(box("txtName")->text(), "  Ann Lee ");
     EXPECT_TRUE(window->isVisible());
@@ -260,9 +262,8 @@ TEST_F(ReferAFriendTest, AGoodReferralOpensItsRequestAndTheFormKeepsItsTexts)
 
 TEST_F(ReferAFriendTest, TabRunsThroughTheFormInItsOwnOrder)
 {
-    const QStringList expected = {"Check1",         "txtName",       "cmdSubmit",
-                                  "txtEmail",       "txtFriendEmail", "txtFriendName",
-                                  "txtMessage",     "cmdClose"};
+    const QStringList expected = {"Check1",         "txtName",       "cmdSubmit",  "txtEmail",
+                                  "txtFriendEmail", "txtFriendName", "txtMessage", "cmdClose"};
     QStringList visited;
     for (int step = 0; step < expected.size(); ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -12,7 +12,7 @@ TEST(Twips, FifteenMakeOnePixelRoundedToTheNearest)
     {
         int twips;
         int pixels;
-    } cases[] = {{0, 0},    {7, 0},     {8, 1},     {15, 1},    {22, 1},    {23, 2},
+    } cases[] = {{0, 0},    {7, 0},      {8, 1},      {15, 1},     {22, 1},   {23, 2},
                  {427, 28}, {4265, 284}, {5685, 379}, {4380, 292}, {-60, -4}, {-7, 0}};
     for (const auto &entry : cases) {
         EXPECT_EQ(twipsToPixels(entry.twips), entry.pixels) << entry.twips;

@@ -7,12 +7,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QComboBox>
+#include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -137,7 +137,8 @@ TEST_P(Reading, ShowsTheColourAndItsReadingOnTheAnswerPage)
     ask(GetParam().first, GetParam().last);
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(colour(), GetParam().colour);
-    EXPECT_TRUE(reading().startsWith(QLatin1String(GetParam().readingOpening))) << reading().toStdString();
+    EXPECT_TRUE(reading().startsWith(QLatin1String(GetParam().readingOpening)))
+        << reading().toStdString();
     EXPECT_TRUE(answerPageInFront());
     // The colour label grows to its text rather than cutting it.
     EXPECT_GE(find("lblResult(0)")->width(), find("lblResult(0)")->sizeHint().width());
@@ -145,20 +146,19 @@ TEST_P(Reading, ShowsTheColourAndItsReadingOnTheAnswerPage)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, Reading,
-    testing::Values(
-        NamedReading{"AnnaLee", "anna", "Lee", "Red", "Any type of partnership"},
-        NamedReading{"JohnSmith", "John", "Smith", "Yellow", "The keyword"},
-        NamedReading{"MaryJones", "Mary", "Jones", "Green", "Think carefully"},
-        NamedReading{"LowerCaseAB", "a", "b", "Brown", "You need to devote"},
-        NamedReading{"AccentedInitial", QString::fromUtf8("\xC3\xA9lodie"), "Martin", "Blue",
-                     "You must delve"},
-        NamedReading{"SpacesAroundDoNotCount", "  anna ", " Lee ", "Red", "Any type"},
-        NamedReading{"FirstNameOfSpaces", "   ", "Lee", "Green", "Think"},
-        NamedReading{"LastNameOfSpaces", "Zoe", "   ", "Blue", "You must"},
-        NamedReading{"SharpSKeepsItsLength", "a", QString::fromUtf8("Gro\xC3\x9F"), "Yellow",
-                     "The keyword"},
-        NamedReading{"HundredThousandCharacterPaste", "a", QString(100000, u'x'), "Blue",
-                     "You must"}),
+    testing::Values(NamedReading{"AnnaLee", "anna", "Lee", "Red", "Any type of partnership"},
+                    NamedReading{"JohnSmith", "John", "Smith", "Yellow", "The keyword"},
+                    NamedReading{"MaryJones", "Mary", "Jones", "Green", "Think carefully"},
+                    NamedReading{"LowerCaseAB", "a", "b", "Brown", "You need to devote"},
+                    NamedReading{"AccentedInitial", QString::fromUtf8("\xC3\xA9lodie"), "Martin",
+                                 "Blue", "You must delve"},
+                    NamedReading{"SpacesAroundDoNotCount", "  anna ", " Lee ", "Red", "Any type"},
+                    NamedReading{"FirstNameOfSpaces", "   ", "Lee", "Green", "Think"},
+                    NamedReading{"LastNameOfSpaces", "Zoe", "   ", "Blue", "You must"},
+                    NamedReading{"SharpSKeepsItsLength", "a", QString::fromUtf8("Gro\xC3\x9F"),
+                                 "Yellow", "The keyword"},
+                    NamedReading{"HundredThousandCharacterPaste", "a", QString(100000, u'x'),
+                                 "Blue", "You must"}),
     [](const testing::TestParamInfo<NamedReading> &info) { return info.param.name; });
 
 TEST_F(MainWindowTest, MissingNamesAreReportedOneAtATimeThenFocused)
@@ -248,8 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"Escape", Qt::Key_Escape, "\x1b", Qt::NoModifier, true},
                     KeyCase{"CtrlC", Qt::Key_C, "\x03", Qt::ControlModifier, true},
                     KeyCase{"CtrlV", Qt::Key_V, "\x16", Qt::ControlModifier, true},
-                    KeyCase{"CtrlVWithoutControlText", Qt::Key_V, "v", Qt::ControlModifier,
-                            true},
+                    KeyCase{"CtrlVWithoutControlText", Qt::Key_V, "v", Qt::ControlModifier, true},
                     KeyCase{"CtrlX", Qt::Key_X, "\x18", Qt::ControlModifier, true},
                     KeyCase{"AltDigit", Qt::Key_5, "5", Qt::AltModifier, true}),
     [](const testing::TestParamInfo<KeyCase> &info) { return info.param.name; });
@@ -317,9 +316,9 @@ TEST_F(MainWindowTest, MenuBarHoldsItsEntriesInTheWindow)
     };
     EXPECT_EQ(entries("nuFile", window.get()), QStringList{"mnuExit:E&xit"});
     EXPECT_EQ(entries("mnuHelp", window.get()),
-              (QStringList{"mnuOnline:&Online Help", "mnuVisit:&Visit Us Online", "mnuFileSep1:",
-                           "mnuUpdate:&Check for Software Update", "mnuFileSep2:",
-                           "mnuAbout:&About Software"}));
+              (QStringList{"mnuOnline:&Online Help", "mnuVisit:&Visit Us Online",
+                           "mnuFileSep1:", "mnuUpdate:&Check for Software Update",
+                           "mnuFileSep2:", "mnuAbout:&About Software"}));
     auto *makeMoney = find<QAction>("mnuMakeMoney");
     EXPECT_EQ(makeMoney->text(), QStringLiteral("Make Money &Online"));
     EXPECT_FALSE(makeMoney->isVisible());
@@ -343,27 +342,23 @@ TEST_P(Links, OpenTheirPageAndNothingElse)
     } else {
         find<QAction>(GetParam().control)->trigger();
     }
-    const QString expected = QStringLiteral("http://") + siteHost()
-                             + QStringLiteral("/tavik-free-huescry/ssd.php?page=")
-                             + QLatin1String(GetParam().pageKey);
+    const QString expected = QStringLiteral("http://") + siteHost() +
+                             QStringLiteral("/tavik-free-huescry/ssd.php?page=") +
+                             QLatin1String(GetParam().pageKey);
     EXPECT_EQ(platform.openedAddresses, std::vector<QString>{expected});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(answerPageInFront());
     EXPECT_TRUE(window->isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, Links,
-                         testing::Values(PageLink{"Label61", "home-page"},
-                                         PageLink{"lblCobrand", "co-brand"},
-                                         PageLink{"lblFullBrand", "fully-branded"},
-                                         PageLink{"mnuOnline", "help-web-page"},
-                                         PageLink{"mnuVisit", "home-page"},
-                                         PageLink{"mnuUpdate", "download-web-page"},
-                                         PageLink{"mnuDonate", "donate"},
-                                         PageLink{"mnuMakeMoney", "fully-branded"}),
-                         [](const testing::TestParamInfo<PageLink> &info) {
-                             return std::string(info.param.control);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Controls, Links,
+    testing::Values(PageLink{"Label61", "home-page"}, PageLink{"lblCobrand", "co-brand"},
+                    PageLink{"lblFullBrand", "fully-branded"},
+                    PageLink{"mnuOnline", "help-web-page"}, PageLink{"mnuVisit", "home-page"},
+                    PageLink{"mnuUpdate", "download-web-page"}, PageLink{"mnuDonate", "donate"},
+                    PageLink{"mnuMakeMoney", "fully-branded"}),
+    [](const testing::TestParamInfo<PageLink> &info) { return std::string(info.param.control); });
 
 TEST_F(MainWindowTest, LinkLabelsIgnoreAPressReleasedElsewhere)
 {
@@ -412,9 +407,9 @@ protected:
     }
     QString dates() const
     {
-        return find<QComboBox>("cboMonth")->currentText() + "/"
-               + find<QComboBox>("cboDate")->currentText() + "/"
-               + find<QComboBox>("cboYear")->currentText();
+        return find<QComboBox>("cboMonth")->currentText() + "/" +
+               find<QComboBox>("cboDate")->currentText() + "/" +
+               find<QComboBox>("cboYear")->currentText();
     }
     void open(const QString &fileName)
     {
