@@ -1,7 +1,7 @@
 #include "windows/aboutwindow.h"
 
 #include "resources/texts.h"
-#include "windows/fonts.h"
+#include "windows/look.h"
 
 #include <array>
 
@@ -9,12 +9,7 @@ namespace {
 
 using enum ControlKind;
 using namespace fonts;
-
-constexpr QRgb black = qRgb(0, 0, 0);
-constexpr QRgb white = qRgb(255, 255, 255);
-constexpr QRgb lightYellow = qRgb(255, 255, 192);
-constexpr QRgb yellow = qRgb(255, 255, 0);
-constexpr QRgb pink = qRgb(255, 192, 255);
+using namespace colours;
 
 // The home-page link names the site's host, which the window fills in as it loads.
 // One control a row, so the table reads as a table.

@@ -1,7 +1,7 @@
 #include "windows/exitpromotionwindow.h"
 
 #include "resources/texts.h"
-#include "windows/fonts.h"
+#include "windows/look.h"
 
 #include <array>
 
@@ -9,11 +9,7 @@ namespace {
 
 using enum ControlKind;
 using namespace fonts;
-
-constexpr QRgb white = qRgb(255, 255, 255);
-constexpr QRgb blue = qRgb(0, 0, 192);
-constexpr QRgb navy = qRgb(0, 0, 128);
-constexpr QRgb yellow = qRgb(255, 255, 0);
+using namespace colours;
 
 // The title, the icon and the support message are set as the window loads.
 // One control a row, so the table reads as a table.

@@ -139,12 +139,12 @@ QSize clientSizeInPixels(const WindowLayout &layout)
     return {twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight)};
 }
 
-QFont fontFor(const FontSpec &spec)
+QFont fontFor(const FontSpec &stored)
 {
-    QFont font(QString::fromUtf16(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromUtf16(stored.family));
+    font.setPointSizeF(stored.points);
+    font.setBold(stored.bold);
+    font.setUnderline(stored.underline);
     return font;
 }
 

@@ -69,18 +69,12 @@ struct WindowLayout
     std::span<const ControlLayout> controls;
 };
 
-// Colours written as the designer stored them: 0x00BBGGRR.
-constexpr QRgb fromBgr(unsigned int bgr)
-{
-    return qRgb(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-}
-
 // 15 twips are one pixel at 96 dots per inch; halves round away from zero.
 int twipsToPixels(int twips);
 QRect twipsToPixels(const TwipsRect &rect);
 QSize clientSizeInPixels(const WindowLayout &layout);
 
-QFont fontFor(const FontSpec &spec);
+QFont fontFor(const FontSpec &stored);
 
 // What a caption shows: labels show "&&" as one "&"; buttons, frames and menus read "&" as the
 // access-key marker themselves.

@@ -1,7 +1,7 @@
 #include "windows/mainwindow.h"
 
 #include "resources/texts.h"
-#include "windows/fonts.h"
+#include "windows/look.h"
 
 #include <array>
 
@@ -9,13 +9,7 @@ namespace {
 
 using enum ControlKind;
 using namespace fonts;
-
-constexpr QRgb black = fromBgr(0x00000000);
-constexpr QRgb white = fromBgr(0x00FFFFFF);
-constexpr QRgb darkGrey = fromBgr(0x00404040);
-constexpr QRgb lightYellow = fromBgr(0x00C0FFFF);
-constexpr QRgb yellow = fromBgr(0x0000FFFF);
-constexpr QRgb pink = fromBgr(0x00FFC0FF);
+using namespace colours;
 
 // Creation order: each control lies above those before it. The birth-date frame and the Open
 // button lie below the client area and are never seen, yet stay usable from the keyboard.

@@ -2,6 +2,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/layoutcheck.h"
+#include "support/windowtest.h"
 #include "web/siteaddress.h"
 #include "windows/linklabel.h"
 #include "windows/mainwindow.h"
@@ -25,19 +26,12 @@ QString page(const char *key)
 class AboutWindowTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        about.show();
-        about.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-    }
+    void SetUp() override { showActive(&about); }
 
     template<typename Widget = QWidget>
     Widget *find(const char *name)
     {
-        auto *widget = about.findChild<Widget *>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return control<Widget>(&about, name);
     }
 
     FakePlatform platform;
@@ -62,9 +56,7 @@ TEST_F(AboutWindowTest, IsBuiltAsItsStoredLayout)
 TEST_F(AboutWindowTest, EnterAndEscapeBothClose)
 {
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        about.show();
-        about.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+        showActive(&about);
         QTest::keyClick(QApplication::focusWidget(), key);
         EXPECT_FALSE(about.isVisible()) << key;
     }

@@ -2,6 +2,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/layoutcheck.h"
+#include "support/windowtest.h"
 #include "web/siteaddress.h"
 #include "windows/linklabel.h"
 
@@ -32,17 +33,13 @@ protected:
     void SetUp() override
     {
         window = std::make_unique<ExitPromotionWindow>(platform, icon);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        showActive(window.get());
     }
 
     template<typename Widget = QWidget>
     Widget *find(const char *name)
     {
-        auto *widget = window->findChild<Widget *>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return control<Widget>(window.get(), name);
     }
 
     FakePlatform platform;

@@ -20,14 +20,6 @@ TEST(Twips, FifteenMakeOnePixelRoundedToTheNearest)
     EXPECT_EQ(twipsToPixels(TwipsRect{120, 5400, 6135, 375}), QRect(8, 360, 409, 25));
 }
 
-TEST(Colours, AreStoredBlueGreenRed)
-{
-    EXPECT_EQ(fromBgr(0x00C0FFFF), qRgb(255, 255, 192));
-    EXPECT_EQ(fromBgr(0x00FFC0FF), qRgb(255, 192, 255));
-    EXPECT_EQ(fromBgr(0x0000FFFF), qRgb(255, 255, 0));
-    EXPECT_EQ(fromBgr(0x00800000), qRgb(0, 0, 128));
-}
-
 TEST(Captions, LabelsShowAmpersandsLiterallyWhileButtonsMarkAccessKeys)
 {
     EXPECT_EQ(shownCaption(ControlKind::Label, u"name &&  link"), QStringLiteral("name &  link"));

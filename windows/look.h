@@ -2,7 +2,8 @@
 
 #include "windows/layout.h"
 
-// The fonts the windows were designed with; where a machine lacks them the system substitutes.
+// The fonts and colours the windows were designed with. Where a machine lacks a font, the system
+// substitutes a like one.
 namespace fonts {
 
 inline constexpr FontSpec verdana8{u"Verdana", 8.25};
@@ -18,3 +19,16 @@ inline constexpr FontSpec sansSerif8{u"MS Sans Serif", 8.25};
 inline constexpr FontSpec sansSerif18{u"MS Sans Serif", 18};
 
 } // namespace fonts
+
+namespace colours {
+
+inline constexpr QRgb black = qRgb(0, 0, 0);
+inline constexpr QRgb white = qRgb(255, 255, 255);
+inline constexpr QRgb darkGrey = qRgb(64, 64, 64);
+inline constexpr QRgb lightYellow = qRgb(255, 255, 192);
+inline constexpr QRgb yellow = qRgb(255, 255, 0);
+inline constexpr QRgb pink = qRgb(255, 192, 255);
+inline constexpr QRgb blue = qRgb(0, 0, 192);
+inline constexpr QRgb navy = qRgb(0, 0, 128);
+
+} // namespace colours

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "support/qtprinters.h"
+
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+// Shows a window and gives it the keyboard, as a person clicking on it would.
+inline void showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// A control of a window by its name; the test fails when there is none.
+template<typename Widget = QWidget>
+Widget *control(const QWidget *window, const char *name)
+{
+    auto *widget = window->findChild<Widget *>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
