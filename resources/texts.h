@@ -88,6 +88,13 @@ inline constexpr const char16_t *supportMessages[] = {
     u"various discussions and activites to help us maintain and develop more Orvane Softwares.",
 };
 
+// For screen readers.
+inline constexpr char16_t programIcon[] = u"Tavik Huescry icon";
+inline constexpr char16_t opensInBrowser[] =
+    u"Opens a page of the maker's web site in your browser";
+inline constexpr char16_t opensReadingFile[] =
+    u"Reads the birth date from a reading file of Tavik Free Tallowen and asks again";
+
 // Messages.
 inline constexpr char16_t enterFirstName[] = u"Please Enter Your First Name";
 inline constexpr char16_t enterLastName[] = u"Please Enter Your Last Name";

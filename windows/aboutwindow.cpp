@@ -1,6 +1,7 @@
 #include "windows/aboutwindow.h"
 
 #include "app/platform.h"
+#include "resources/texts.h"
 #include "web/pagelinks.h"
 #include "web/siteaddress.h"
 #include "windows/linklabel.h"
@@ -21,7 +22,9 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
 
     const QPixmap icon(QStringLiteral(":/icon.png"));
     setWindowIcon(icon);
-    findChild<QLabel *>(QStringLiteral("Picture1"))->setPixmap(icon);
+    auto *picture = findChild<QLabel *>(QStringLiteral("Picture1"));
+    picture->setPixmap(icon);
+    picture->setAccessibleName(QString::fromUtf16(texts::programIcon));
     auto *homePage = findChild<LinkLabel *>(QStringLiteral("lblHomePage"));
     homePage->setText(QStringLiteral("Click here to visit ") + siteHost());
 
@@ -33,6 +36,9 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
     connect(findChild<LinkLabel *>(QStringLiteral("lblCoBrand")), &LinkLabel::clicked, this,
             &AboutWindow::lblCoBrand_Click);
     connect(homePage, &LinkLabel::clicked, this, &AboutWindow::lblHomePage_Click);
+    for (LinkLabel *link : findChildren<LinkLabel *>()) {
+        link->setAccessibleDescription(QString::fromUtf16(texts::opensInBrowser));
+    }
 }
 
 void AboutWindow::cmdOK_Click()

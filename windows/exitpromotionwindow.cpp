@@ -61,7 +61,9 @@ void ExitPromotionWindow::Form_Load(const QIcon &icon)
     title->setText(caption);
     title->adjustSize();
     setWindowIcon(icon);
-    findChild<QLabel *>(QStringLiteral("picNagscreen2Icon"))->setPixmap(icon.pixmap(32, 32));
+    auto *picture = findChild<QLabel *>(QStringLiteral("picNagscreen2Icon"));
+    picture->setPixmap(icon.pixmap(32, 32));
+    picture->setAccessibleName(QString::fromUtf16(texts::programIcon));
 
     m_platform.seedRandomFromClock();
     const float draw = m_platform.nextRandom() * 4.0F;
@@ -118,11 +120,16 @@ void ExitPromotionWindow::connectReferAFriend()
     for (std::size_t index = 1; index < std::size(order); ++index) {
         setTabOrder(order[index - 1], order[index]);
     }
-    for (QWidget *box :
-         {static_cast<QWidget *>(m_txtName), static_cast<QWidget *>(m_txtEmail),
-          static_cast<QWidget *>(m_txtFriendName), static_cast<QWidget *>(m_txtFriendEmail),
-          static_cast<QWidget *>(m_txtMessage)}) {
+    const std::initializer_list<QWidget *> boxes = {m_txtName, m_txtEmail, m_txtFriendName,
+                                                    m_txtFriendEmail, m_txtMessage};
+    for (QWidget *box : boxes) {
         box->installEventFilter(this);
+        // Named by its prompt, which a screen reader would otherwise lose once typed over.
+        box->setAccessibleName(placeholderOf(box));
+    }
+    for (QWidget *link : std::initializer_list<QWidget *>{
+             m_check1, findChild<LinkLabel *>(QStringLiteral("lblGoToHome"))}) {
+        link->setAccessibleDescription(QString::fromUtf16(texts::opensInBrowser));
     }
 }
 

@@ -69,6 +69,7 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     createMenus();
     connectHandlers();
     chainTabOrder();
+    describeForScreenReaders(client);
     makeFixedDialogFrame(this);
     Form_Load();
 }
@@ -138,6 +139,22 @@ void MainWindow::chainTabOrder()
         setTabOrder(order[index - 1], order[index]);
     }
     m_txtNameFirst->setFocus();
+}
+
+// The labels beside the boxes name them; the links and the button out of sight say what they do.
+void MainWindow::describeForScreenReaders(QWidget *client)
+{
+    const std::pair<const char *, QWidget *> labelled[] = {
+        {"lblLabel(0)", m_txtNameFirst}, {"lblLabel(1)", m_txtNameLast}, {"Label6", m_cboMonth},
+        {"Label3", m_cboDate},           {"Label7", m_cboYear},
+    };
+    for (const auto &[label, box] : labelled) {
+        control<QLabel>(client, label)->setBuddy(box);
+    }
+    for (QWidget *link : {m_label61, m_lblFullBrand, m_lblCobrand}) {
+        link->setAccessibleDescription(QString::fromUtf16(texts::opensInBrowser));
+    }
+    m_cmdOpen->setAccessibleDescription(QString::fromUtf16(texts::opensReadingFile));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -40,6 +40,7 @@ private:
     void createMenus();
     void connectHandlers();
     void chainTabOrder();
+    void describeForScreenReaders(QWidget *client);
 
     void Form_Load();
     void Form_Unload();
