@@ -33,7 +33,8 @@ TEST(SettingsStore, SetsAsideAFileItCannotParseRatherThanOverwritingIt)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("TavikFreeHuescry.ini"));
-    const QByteArray corrupt("[Settings\nkept=1\n[broken\n\xff\xfe\x00garbage", 40);
+    const char raw[] = "[Settings\nkept=1\n[broken\n\xff\xfe\x00garbage";
+    const QByteArray corrupt(raw, sizeof raw - 1);
     {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
