@@ -1,0 +1,72 @@
+#!/usr/bin/python3
+"""Runs inside a private X server (bench/run): the measurements behind the README's figures."""
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+build, runs = sys.argv[1], int(sys.argv[2])
+program = os.path.join(build, 'TavikFreeHuescry')
+empty = os.path.join(build, 'bench', 'bench_empty_window')
+waitmap = os.path.join(build, 'tests', 'waitmap')
+
+
+def start_up(*command):
+    """Milliseconds from exec to the first window mapped, and peak resident KiB a second later."""
+    out = subprocess.run([waitmap, '-s', '1000', '--', *command], check=True,
+                         capture_output=True, text=True).stdout
+    fields = dict(item.split('=') for item in out.split())
+    return float(fields['map_ms']), int(fields['hwm_settle_kb'])
+
+
+def idle_cpu_seconds(seconds=10):
+    """CPU time the program uses while its main window sits untouched."""
+    app = subprocess.Popen([program])
+    try:
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            if subprocess.run(['xdotool', 'search', '--onlyvisible', '--pid', str(app.pid)],
+                              capture_output=True).returncode == 0:
+                break
+            time.sleep(0.05)
+        time.sleep(1)
+
+        def cpu():
+            with open('/proc/%d/stat' % app.pid) as stat:
+                fields = stat.read().rsplit(')', 1)[1].split()
+            return (int(fields[11]) + int(fields[12])) / os.sysconf('SC_CLK_TCK')
+        before = cpu()
+        time.sleep(seconds)
+        return cpu() - before
+    finally:
+        app.terminate()
+        app.wait()
+
+
+ours, floor, text_floor = [], [], []
+for _ in range(runs):  # interleaved, so all see the same machine
+    ours.append(start_up(program))
+    floor.append(start_up(empty))
+    text_floor.append(start_up(empty, 'text'))
+
+
+def median(samples, index):
+    return statistics.median(sample[index] for sample in samples)
+
+
+print('Start-up, median of %d runs each, exec to window mapped (Xvfb, no window manager):' % runs)
+print('  program       %7.1f ms   peak %6d KiB' % (median(ours, 0), median(ours, 1)))
+print('  empty window  %7.1f ms   peak %6d KiB' % (median(floor, 0), median(floor, 1)))
+print('  one label     %7.1f ms   peak %6d KiB' % (median(text_floor, 0), median(text_floor, 1)))
+print('  program / empty window: time %.2f, memory %.2f' % (
+    median(ours, 0) / median(floor, 0), median(ours, 1) / median(floor, 1)))
+print('  program / one label:    time %.2f, memory %.2f' % (
+    median(ours, 0) / median(text_floor, 0), median(ours, 1) / median(text_floor, 1)))
+print('Idle: CPU used by the untouched main window in 10 s: %.2f s' % idle_cpu_seconds())
+print('Worst cases (offscreen, one process each):')
+for case in ('paste', 'codec', 'file'):
+    result = subprocess.run([os.path.join(build, 'bench', 'bench_worst_cases'), case],
+                            check=True, capture_output=True, text=True,
+                            env=dict(os.environ, QT_QPA_PLATFORM='offscreen'))
+    print('  ' + result.stdout.strip())
