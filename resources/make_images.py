@@ -14,7 +14,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 SIZE = 32
 
 
-def write_png(path, pixels):
+def png_bytes(pixels):
     """pixels: SIZE rows of SIZE (r, g, b, a) tuples."""
     raw = b''.join(b'\0' + bytes(c for px in row for c in px) for row in pixels)
 
@@ -23,9 +23,19 @@ def write_png(path, pixels):
         return struct.pack('>I', len(data)) + body + struct.pack('>I', zlib.crc32(body))
 
     header = struct.pack('>IIBBBBB', SIZE, SIZE, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header)
+            + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
+def write(path, data):
     with open(path, 'wb') as out:
-        out.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header)
-                  + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+        out.write(data)
+
+
+def ico_bytes(png):
+    """A Windows icon holding the one PNG image."""
+    return (struct.pack('<HHH', 0, 1, 1)
+            + struct.pack('<BBBBHHII', SIZE, SIZE, 0, 0, 1, 32, len(png), 22) + png)
 
 
 def hue_ring():
@@ -86,5 +96,7 @@ def pointing_hand():
 
 
 if __name__ == '__main__':
-    write_png(os.path.join(HERE, 'icon.png'), hue_ring())
-    write_png(os.path.join(HERE, 'handcursor.png'), pointing_hand())
+    icon = png_bytes(hue_ring())
+    write(os.path.join(HERE, 'icon.png'), icon)
+    write(os.path.join(HERE, 'windows', 'huescry.ico'), ico_bytes(icon))
+    write(os.path.join(HERE, 'handcursor.png'), png_bytes(pointing_hand()))
