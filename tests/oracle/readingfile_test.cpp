@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
+#ifndef _WIN32
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <cstring>
@@ -111,6 +112,20 @@ TEST_F(ReadingFileOnDisk, ScrambledDateLinesComeBackAsTheDate)
     EXPECT_EQ(oracle::UnscrambleText(lines[5]), u"1990");
 }
 
+#ifdef _WIN32
+
+TEST_F(ReadingFileOnDisk, DeviceNamesAreNeitherReadNorWaitedOn)
+{
+    for (const char *device : {"CON", "con.num", "NUL.num", "COM1.num", "LPT9", "CONIN$"}) {
+        const auto started = std::chrono::steady_clock::now();
+        EXPECT_EQ(oracle::readReadingFile(folder / device), ReadingLines{}) << device;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5)) << device;
+    }
+    EXPECT_EQ(oracle::readReadingFile(write("console.num", "a\r\n"))[0], u"a");
+}
+
+#else
+
 TEST_F(ReadingFileOnDisk, WhatIsNoRegularFileIsNeitherReadNorWaitedOn)
 {
     const fs::path fifo = folder / "fifo.num";
@@ -131,6 +146,8 @@ TEST_F(ReadingFileOnDisk, WhatIsNoRegularFileIsNeitherReadNorWaitedOn)
     }
     ::close(listening);
 }
+
+#endif
 
 TEST_F(ReadingFileOnDisk, AGigabyteWithoutLineEndsIsScannedOnlySoFar)
 {
