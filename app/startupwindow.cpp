@@ -64,7 +64,7 @@ void StartupWindow::StartProgram()
         centreOnScreen(m_main.get());
         m_main->show();
     });
-    skipOnFailure([&] { hide(); });
+    hide();
     skipOnFailure([&] { CoBrand_Randomize(); });
 }
 

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,27 @@ TEST_F(StartupWindowTest, ASecondCopySaysSoAndEndsWithoutShowingAWindow)
     EXPECT_EQ(platform.processEnds, 1);
     EXPECT_EQ(startup.mainWindow(), nullptr);
     EXPECT_EQ(platform.seeds, 0);
+    EXPECT_FALSE(QFile::exists(platform.settingsPath)); // the reminder did not run
+}
+
+TEST_F(StartupWindowTest, TheReminderAsksBeforeAnyWindowShows)
+{
+    {
+        QSettings store(platform.settingsPath, QSettings::IniFormat);
+        // "Duration" = 2000-01-01, scrambled, as a run long ago kept it.
+        store.setValue(
+            QString::fromUtf16(u"Settings/\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"),
+            QString::fromUtf16(u"\u2021\u2026\u2026\u2026\u201A\u2026\u2020\u201A\u2026\u2020"));
+    }
+    bool mainWindowWhileAsked = true;
+    platform.whileMessageShown = [&](const FakePlatform::Message &) {
+        mainWindowWhileAsked = startup.mainWindow() != nullptr;
+    };
+    startup.StartProgram();
+    EXPECT_EQ(platform.messages.size(), 1U);
+    EXPECT_FALSE(mainWindowWhileAsked);
+    ASSERT_NE(startup.mainWindow(), nullptr);
+    EXPECT_TRUE(startup.mainWindow()->isVisible());
 }
 
 TEST_F(StartupWindowTest, ShowsTheMainWindowWithOneOfferOnTopAndStaysHidden)
