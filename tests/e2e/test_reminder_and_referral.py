@@ -59,6 +59,20 @@ class UpdateReminder(unittest.TestCase):
         self.assertEqual(messages_before_main_window(), [])
 
 
+class AnotherName(unittest.TestCase):
+    def test_a_copy_under_another_name_keeps_its_own_settings_and_runs_beside(self):
+        copy = os.path.join(os.environ['HARNESS_RUN'], 'Huescry2')
+        if not os.path.exists(copy):
+            os.symlink(PROGRAM, copy)
+        shipped = ui.App([PROGRAM], MAIN_TITLE)
+        self.addCleanup(shipped.close)
+        other = ui.App([copy], MAIN_TITLE)
+        self.addCleanup(other.close)
+        self.assertEqual(other.find_all(role='alert'), [])
+        self.assertTrue(os.path.exists(os.path.join(os.path.dirname(SETTINGS), 'Huescry2.ini')))
+        self.assertTrue(shipped.alive())
+
+
 class ReferAFriend(unittest.TestCase):
     def test_the_request_reaches_the_browser_byte_for_byte(self):
         app = ui.App([PROGRAM], MAIN_TITLE)
