@@ -35,8 +35,7 @@ long peakKiB()
 void report(const char *name, Clock::duration took, const std::string &result)
 {
     std::printf("%-44s %10.2f ms  peak %7ld KiB  %s\n", name,
-                std::chrono::duration<double, std::milli>(took).count(), peakKiB(),
-                result.c_str());
+                std::chrono::duration<double, std::milli>(took).count(), peakKiB(), result.c_str());
 }
 
 int pasteMillionCharacterName()
@@ -54,8 +53,8 @@ int pasteMillionCharacterName()
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdNext")), Qt::LeftButton);
     const auto took = Clock::now() - started;
     report("paste a 1,000,000-character last name + Ask", took,
-           window.findChild<QLabel *>(QStringLiteral("lblResult(0)"))->text().toStdString() +
-               " (" + std::to_string(last->text().size()) + " characters)");
+           window.findChild<QLabel *>(QStringLiteral("lblResult(0)"))->text().toStdString() + " (" +
+               std::to_string(last->text().size()) + " characters)");
     return 0;
 }
 

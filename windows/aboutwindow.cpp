@@ -22,18 +22,18 @@ AboutWindow::AboutWindow(Platform &platform, QWidget *parent)
 
     const QPixmap icon(QStringLiteral(":/icon.png"));
     setWindowIcon(icon);
-    auto *picture = findChild<QLabel *>(QStringLiteral("Picture1"));
+    auto *picture = findControl<QLabel>(this, "Picture1");
     picture->setPixmap(icon);
     picture->setAccessibleName(QString::fromUtf16(texts::programIcon));
-    auto *homePage = findChild<LinkLabel *>(QStringLiteral("lblHomePage"));
+    auto *homePage = findControl<LinkLabel>(this, "lblHomePage");
     homePage->setText(QStringLiteral("Click here to visit ") + siteHost());
 
-    auto *ok = findChild<QPushButton *>(QStringLiteral("cmdOK"));
+    auto *ok = findControl<QPushButton>(this, "cmdOK");
     // Enter presses the default button; Escape rejects the dialog: both close it.
     ok->setDefault(true);
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &AboutWindow::cmdOK_Click);
-    connect(findChild<LinkLabel *>(QStringLiteral("lblCoBrand")), &LinkLabel::clicked, this,
+    connect(findControl<LinkLabel>(this, "lblCoBrand"), &LinkLabel::clicked, this,
             &AboutWindow::lblCoBrand_Click);
     connect(homePage, &LinkLabel::clicked, this, &AboutWindow::lblHomePage_Click);
     for (LinkLabel *link : findChildren<LinkLabel *>()) {

@@ -35,11 +35,11 @@ ExitPromotionWindow::ExitPromotionWindow(Platform &platform, const QIcon &icon)
     buildWindow(this, exitPromotionWindowLayout);
     makeFixedDialogFrame(this);
 
-    m_check1 = findChild<QPushButton *>(QStringLiteral("Check1"));
-    m_cmdClose = findChild<QPushButton *>(QStringLiteral("cmdClose"));
+    m_check1 = findControl<QPushButton>(this, "Check1");
+    m_cmdClose = findControl<QPushButton>(this, "cmdClose");
     connect(m_check1, &QPushButton::toggled, this, &ExitPromotionWindow::Check1_Click);
     connect(m_cmdClose, &QPushButton::clicked, this, &ExitPromotionWindow::cmdClose_Click);
-    connect(findChild<LinkLabel *>(QStringLiteral("lblGoToHome")), &LinkLabel::clicked, this,
+    connect(findControl<LinkLabel>(this, "lblGoToHome"), &LinkLabel::clicked, this,
             &ExitPromotionWindow::lblGoToHome_Click);
     connectReferAFriend();
     m_cmdClose->setFocus();
@@ -57,11 +57,11 @@ void ExitPromotionWindow::Form_Load(const QIcon &icon)
 {
     const QString caption = QString::fromUtf16(texts::windowCaption);
     setWindowTitle(caption);
-    auto *title = findChild<QLabel *>(QStringLiteral("lblNagScreen2Caption"));
+    auto *title = findControl<QLabel>(this, "lblNagScreen2Caption");
     title->setText(caption);
     title->adjustSize();
     setWindowIcon(icon);
-    auto *picture = findChild<QLabel *>(QStringLiteral("picNagscreen2Icon"));
+    auto *picture = findControl<QLabel>(this, "picNagscreen2Icon");
     picture->setPixmap(icon.pixmap(32, 32));
     picture->setAccessibleName(QString::fromUtf16(texts::programIcon));
 
@@ -69,7 +69,7 @@ void ExitPromotionWindow::Form_Load(const QIcon &icon)
     const float draw = m_platform.nextRandom() * 4.0F;
     const auto message =
         std::min(static_cast<std::size_t>(std::floor(draw)), std::size(texts::supportMessages) - 1);
-    findChild<QLabel *>(QStringLiteral("Label2"))
+    findControl<QLabel>(this, "Label2")
         ->setText(QString::fromUtf16(texts::supportMessages[message]));
 
     // Stays above other programs' ordinary windows; set before the first show, since changing
@@ -104,12 +104,12 @@ void ExitPromotionWindow::cmdClose_Click()
 
 void ExitPromotionWindow::connectReferAFriend()
 {
-    m_txtName = findChild<QLineEdit *>(QStringLiteral("txtName"));
-    m_txtEmail = findChild<QLineEdit *>(QStringLiteral("txtEmail"));
-    m_txtFriendName = findChild<QLineEdit *>(QStringLiteral("txtFriendName"));
-    m_txtFriendEmail = findChild<QLineEdit *>(QStringLiteral("txtFriendEmail"));
-    m_txtMessage = findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"));
-    m_cmdSubmit = findChild<QPushButton *>(QStringLiteral("cmdSubmit"));
+    m_txtName = findControl<QLineEdit>(this, "txtName");
+    m_txtEmail = findControl<QLineEdit>(this, "txtEmail");
+    m_txtFriendName = findControl<QLineEdit>(this, "txtFriendName");
+    m_txtFriendEmail = findControl<QLineEdit>(this, "txtFriendEmail");
+    m_txtMessage = findControl<QPlainTextEdit>(this, "txtMessage");
+    m_cmdSubmit = findControl<QPushButton>(this, "cmdSubmit");
     // Tab leaves the message box, as in any single form; it does not type a tab.
     m_txtMessage->setTabChangesFocus(true);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &ExitPromotionWindow::cmdSubmit_Click);
@@ -127,8 +127,8 @@ void ExitPromotionWindow::connectReferAFriend()
         // Named by its prompt, which a screen reader would otherwise lose once typed over.
         box->setAccessibleName(placeholderOf(box));
     }
-    for (QWidget *link : std::initializer_list<QWidget *>{
-             m_check1, findChild<LinkLabel *>(QStringLiteral("lblGoToHome"))}) {
+    for (QWidget *link :
+         std::initializer_list<QWidget *>{m_check1, findControl<LinkLabel>(this, "lblGoToHome")}) {
         link->setAccessibleDescription(QString::fromUtf16(texts::opensInBrowser));
     }
 }

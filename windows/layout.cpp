@@ -85,31 +85,23 @@ QWidget *createControl(const ControlLayout &control, QWidget *container)
     return nullptr;
 }
 
+// Text colour is the button text on buttons, the line's own colour on a line, the window text
+// elsewhere; a back colour makes labels and frames opaque. No table colours a text box.
 void applyColours(QWidget *widget, const ControlLayout &control)
 {
     const bool button =
         control.kind == ControlKind::Button || control.kind == ControlKind::ToggleButton;
-    const bool textBox =
-        control.kind == ControlKind::TextBox || control.kind == ControlKind::MultiLineTextBox;
     QPalette palette = widget->palette();
     if (control.textColour) {
-        const QColor colour(*control.textColour);
-        if (control.kind == ControlKind::Line) {
-            palette.setColor(QPalette::Window, colour);
-            widget->setAutoFillBackground(true);
-        } else {
-            palette.setColor(button    ? QPalette::ButtonText
-                             : textBox ? QPalette::Text
-                                       : QPalette::WindowText,
-                             colour);
-        }
+        const QPalette::ColorRole role = button                              ? QPalette::ButtonText
+                                         : control.kind == ControlKind::Line ? QPalette::Window
+                                                                             : QPalette::WindowText;
+        palette.setColor(role, QColor(*control.textColour));
+        widget->setAutoFillBackground(control.kind == ControlKind::Line);
     }
     if (control.backColour) {
-        palette.setColor(button    ? QPalette::Button
-                         : textBox ? QPalette::Base
-                                   : QPalette::Window,
-                         QColor(*control.backColour));
-        widget->setAutoFillBackground(!button && !textBox);
+        palette.setColor(QPalette::Window, QColor(*control.backColour));
+        widget->setAutoFillBackground(true);
     }
     widget->setPalette(palette);
 }

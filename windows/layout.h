@@ -6,9 +6,10 @@
 #include <optional>
 #include <span>
 
+#include <QWidget>
+
 class QCursor;
 class QFont;
-class QWidget;
 
 // A window is stored as data: its controls in creation order (each later one on top), with
 // positions in twips relative to their container, as the program was designed.
@@ -84,6 +85,13 @@ const QCursor &pointingHandCursor();
 
 // Sizes client to the layout and creates its controls in table order.
 void buildWindow(QWidget *client, const WindowLayout &layout);
+
+// A control that buildWindow created, by its name.
+template<typename Widget = QWidget>
+Widget *findControl(const QWidget *window, const char *name)
+{
+    return window->findChild<Widget *>(QLatin1String(name));
+}
 
 // Fixed size with a close box only; call before the window is first shown.
 void makeFixedDialogFrame(QWidget *window);

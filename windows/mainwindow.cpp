@@ -32,12 +32,6 @@ std::u16string nameKey(const QString &name)
     return oracle::trimSpaces(utf16(upper));
 }
 
-template<typename Widget>
-Widget *control(QWidget *client, const char *name)
-{
-    return client->findChild<Widget *>(QLatin1String(name));
-}
-
 } // namespace
 
 MainWindow::MainWindow(Platform &platform, QWidget *parent)
@@ -50,21 +44,21 @@ MainWindow::MainWindow(Platform &platform, QWidget *parent)
     buildWindow(client, mainWindowLayout);
     setCentralWidget(client);
 
-    m_cmdOpen = control<QPushButton>(client, "cmdOpen");
-    m_cboMonth = control<QComboBox>(client, "cboMonth");
-    m_cboDate = control<QComboBox>(client, "cboDate");
-    m_cboYear = control<QComboBox>(client, "cboYear");
-    m_frame1 = control<QGroupBox>(client, "Frame1");
-    m_txtNameFirst = control<QLineEdit>(client, "txtNameFirst");
-    m_txtNameLast = control<QLineEdit>(client, "txtNameLast");
-    m_cmdNext = control<QPushButton>(client, "cmdNext");
-    m_frame2 = control<QGroupBox>(client, "Frame2");
-    m_cmdBack = control<QPushButton>(client, "cmdBack");
-    m_lblResultColour = control<QLabel>(client, "lblResult(0)");
-    m_lblResultReading = control<QLabel>(client, "lblResult(1)");
-    m_label61 = control<LinkLabel>(client, "Label61");
-    m_lblFullBrand = control<LinkLabel>(client, "lblFullBrand");
-    m_lblCobrand = control<LinkLabel>(client, "lblCobrand");
+    m_cmdOpen = findControl<QPushButton>(client, "cmdOpen");
+    m_cboMonth = findControl<QComboBox>(client, "cboMonth");
+    m_cboDate = findControl<QComboBox>(client, "cboDate");
+    m_cboYear = findControl<QComboBox>(client, "cboYear");
+    m_frame1 = findControl<QGroupBox>(client, "Frame1");
+    m_txtNameFirst = findControl<QLineEdit>(client, "txtNameFirst");
+    m_txtNameLast = findControl<QLineEdit>(client, "txtNameLast");
+    m_cmdNext = findControl<QPushButton>(client, "cmdNext");
+    m_frame2 = findControl<QGroupBox>(client, "Frame2");
+    m_cmdBack = findControl<QPushButton>(client, "cmdBack");
+    m_lblResultColour = findControl<QLabel>(client, "lblResult(0)");
+    m_lblResultReading = findControl<QLabel>(client, "lblResult(1)");
+    m_label61 = findControl<LinkLabel>(client, "Label61");
+    m_lblFullBrand = findControl<LinkLabel>(client, "lblFullBrand");
+    m_lblCobrand = findControl<LinkLabel>(client, "lblCobrand");
 
     createMenus();
     connectHandlers();
@@ -149,7 +143,7 @@ void MainWindow::describeForScreenReaders(QWidget *client)
         {"Label3", m_cboDate},           {"Label7", m_cboYear},
     };
     for (const auto &[label, box] : labelled) {
-        control<QLabel>(client, label)->setBuddy(box);
+        findControl<QLabel>(client, label)->setBuddy(box);
     }
     for (QWidget *link : {m_label61, m_lblFullBrand, m_lblCobrand}) {
         link->setAccessibleDescription(QString::fromUtf16(texts::opensInBrowser));
