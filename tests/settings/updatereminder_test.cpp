@@ -5,6 +5,7 @@
 #include "settings/settingsstore.h"
 #include "settings/shortdate.h"
 #include "support/fakeplatform.h"
+#include "support/sitepages.h"
 #include "web/siteaddress.h"
 
 #include <QLocale>
@@ -36,12 +37,6 @@ void store(const QString &path, const char *key, const QString &value)
 {
     QSettings file(path, QSettings::IniFormat);
     file.setValue(QStringLiteral("Settings/") + scrambled(QLatin1String(key)), scrambled(value));
-}
-
-QString downloadPage()
-{
-    return QStringLiteral("http://") + siteHost() +
-           QStringLiteral("/tavik-free-huescry/ssd.php?page=download-web-page");
 }
 
 class UpdateReminderTest : public testing::Test
@@ -103,8 +98,9 @@ TEST_P(ReminderVisits, AskOnlyPastFourteenDaysEitherWay)
     EXPECT_EQ(platform.messages[0].buttons, Platform::MessageButtons::YesNo);
     EXPECT_EQ(stored(platform.settingsPath, "Install"), QStringLiteral("5"));
     EXPECT_EQ(stored(platform.settingsPath, "Duration"), recorded(0));
-    EXPECT_EQ(platform.openedAddresses,
-              GetParam().opened ? std::vector<QString>{downloadPage()} : std::vector<QString>{});
+    EXPECT_EQ(platform.openedAddresses, GetParam().opened
+                                            ? std::vector<QString>{sitePage("download-web-page")}
+                                            : std::vector<QString>{});
 }
 
 using Answer = Platform::MessageAnswer;
@@ -149,7 +145,7 @@ TEST_F(UpdateReminderTest, AnUnusableCountStartsAgainAtOneAndTheReminderCarriesO
         EXPECT_EQ(fresh.messages.size(), 1U);
         EXPECT_EQ(stored(fresh.settingsPath, "Install"), QStringLiteral("1"));
         EXPECT_EQ(stored(fresh.settingsPath, "Duration"), recorded(0));
-        EXPECT_EQ(fresh.openedAddresses, std::vector<QString>{downloadPage()});
+        EXPECT_EQ(fresh.openedAddresses, std::vector<QString>{sitePage("download-web-page")});
     }
 }
 

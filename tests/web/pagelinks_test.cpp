@@ -1,16 +1,11 @@
 #include "support/fakeplatform.h"
+#include "support/sitepages.h"
 #include "web/pagelinks.h"
 #include "web/siteaddress.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QString page(const char *key)
-{
-    return QStringLiteral("http://") + siteHost() +
-           QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
-}
 
 struct Link
 {
@@ -27,7 +22,7 @@ TEST_P(PageLinks, OpenExactlyTheirPageEveryTime)
     FakePlatform platform;
     GetParam().routine(platform);
     GetParam().routine(platform);
-    const QString expected = page(GetParam().pageKey);
+    const QString expected = sitePage(GetParam().pageKey);
     EXPECT_EQ(platform.openedAddresses, (std::vector<QString>{expected, expected}));
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -58,7 +53,7 @@ TEST(SiteAddress, OnlyPlainHttpAddressesOfTheSiteReachTheBrowser)
         QString address;
         bool opened;
     } cases[] = {
-        {page("home-page"), true},
+        {sitePage("home-page"), true},
         {productDirectoryAddress(), true},
         {QStringLiteral("https://") + host + QStringLiteral("/"), false},
         {QStringLiteral("http://elsewhere.example/"), false},

@@ -2,6 +2,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/layoutcheck.h"
+#include "support/sitepages.h"
 #include "support/windowtest.h"
 #include "web/siteaddress.h"
 #include "windows/linklabel.h"
@@ -16,12 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString page(const char *key)
-{
-    return QStringLiteral("http://") + siteHost() +
-           QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
-}
 
 class AboutWindowTest : public testing::Test
 {
@@ -70,9 +65,9 @@ TEST_F(AboutWindowTest, LinksOpenTheirPageEachClickAndTheWindowStays)
     for (const char *name : {"Label1", "Label2", "Label3", "Picture1"}) {
         QTest::mouseClick(find(name), Qt::LeftButton);
     }
-    EXPECT_EQ(
-        platform.openedAddresses,
-        (std::vector<QString>{page("fully-branded"), page("fully-branded"), page("home-page")}));
+    EXPECT_EQ(platform.openedAddresses,
+              (std::vector<QString>{sitePage("fully-branded"), sitePage("fully-branded"),
+                                    sitePage("home-page")}));
     EXPECT_TRUE(about.isVisible());
     EXPECT_TRUE(platform.messages.empty());
 }

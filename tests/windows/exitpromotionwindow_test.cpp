@@ -2,6 +2,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/layoutcheck.h"
+#include "support/sitepages.h"
 #include "support/windowtest.h"
 #include "web/siteaddress.h"
 #include "windows/linklabel.h"
@@ -20,12 +21,6 @@
 #include <memory>
 
 namespace {
-
-QString page(const char *key)
-{
-    return QStringLiteral("http://") + siteHost() +
-           QStringLiteral("/tavik-free-huescry/ssd.php?page=") + QLatin1String(key);
-}
 
 class ExitPromotionWindowTest : public testing::Test
 {
@@ -98,8 +93,9 @@ TEST_F(ExitPromotionWindowTest, EveryTickOpensTheHomePageOnceAndTheBoxNeverStays
     QTest::keyClick(check, Qt::Key_Space);
     EXPECT_FALSE(check->isChecked());
     QTest::mouseClick(find("lblGoToHome"), Qt::LeftButton);
-    EXPECT_EQ(platform.openedAddresses, (std::vector<QString>{page("home-page"), page("home-page"),
-                                                              page("orvanesoftwares")}));
+    EXPECT_EQ(platform.openedAddresses,
+              (std::vector<QString>{sitePage("home-page"), sitePage("home-page"),
+                                    sitePage("orvanesoftwares")}));
     EXPECT_TRUE(window->isVisible());
 }
 

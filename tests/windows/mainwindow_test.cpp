@@ -2,6 +2,7 @@
 
 #include "support/fakeplatform.h"
 #include "support/layoutcheck.h"
+#include "support/sitepages.h"
 #include "support/windowtest.h"
 #include "web/siteaddress.h"
 #include "windows/linklabel.h"
@@ -339,9 +340,7 @@ TEST_P(Links, OpenTheirPageAndNothingElse)
     } else {
         find<QAction>(GetParam().control)->trigger();
     }
-    const QString expected = QStringLiteral("http://") + siteHost() +
-                             QStringLiteral("/tavik-free-huescry/ssd.php?page=") +
-                             QLatin1String(GetParam().pageKey);
+    const QString expected = sitePage(GetParam().pageKey);
     EXPECT_EQ(platform.openedAddresses, std::vector<QString>{expected});
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_FALSE(answerPageInFront());
