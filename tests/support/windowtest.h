@@ -2,6 +2,8 @@
 
 #include "support/qtprinters.h"
 
+#include <QApplication>
+#include <QStringList>
 #include <QTest>
 #include <QWidget>
 
@@ -22,4 +24,15 @@ Widget *control(const QWidget *window, const char *name)
     auto *widget = window->findChild<Widget *>(QLatin1String(name));
     EXPECT_NE(widget, nullptr) << name;
     return widget;
+}
+
+// Presses Tab `count` times, as a person would, and names the control focused after each press.
+inline QStringList tabStops(int count)
+{
+    QStringList visited;
+    for (int step = 0; step < count; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    return visited;
 }
