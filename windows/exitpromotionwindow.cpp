@@ -153,14 +153,13 @@ bool ExitPromotionWindow::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::KeyPress:
-        if (box == m_txtEmail || box == m_txtFriendEmail) {
-            const auto character = typedCharacter(*static_cast<QKeyEvent *>(event));
-            if (character) {
-                return box == m_txtEmail ? txtEmail_KeyPress(*character)
-                                         : txtFriendEmail_KeyPress(*character);
-            }
-        }
-        break;
+    case QEvent::InputMethod:
+        // The other boxes take every character, but not what Alt with a key would type.
+        return filterTypedCharacters(*event, [this, box](char16_t character) {
+            return box == m_txtEmail         ? txtEmail_KeyPress(character)
+                   : box == m_txtFriendEmail ? txtFriendEmail_KeyPress(character)
+                                             : false;
+        });
     default:
         break;
     }

@@ -159,14 +159,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress &&
-        (watched == m_txtNameFirst || watched == m_txtNameLast)) {
-        const auto character = typedCharacter(*static_cast<QKeyEvent *>(event));
-        if (!character) {
-            return false;
-        }
-        return watched == m_txtNameFirst ? txtNameFirst_KeyPress(*character)
-                                         : txtNameLast_KeyPress(*character);
+    if (watched == m_txtNameFirst) {
+        return filterTypedCharacters(
+            *event, [this](char16_t character) { return txtNameFirst_KeyPress(character); });
+    }
+    if (watched == m_txtNameLast) {
+        return filterTypedCharacters(
+            *event, [this](char16_t character) { return txtNameLast_KeyPress(character); });
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -182,26 +183,63 @@ TEST_F(ReferAFriendTest, TheUntouchedMessageKeepsItsLineBreakUntilEmptied)
     EXPECT_EQ(message()->toPlainText(), "");
 }
 
-TEST_F(ReferAFriendTest, ATypedSpaceIsRefusedInEmailBoxesOnly)
+// Each row types into "ab" between the a and the b, by a key or as an input method's commit.
+TEST_F(ReferAFriendTest, EmailBoxesRefuseATypedSpaceAndNoBoxTakesAltWithAKey)
 {
-    for (const char *name : {"txtEmail", "txtFriendEmail"}) {
-        SCOPED_TRACE(name);
+    const struct
+    {
+        const char *box;
+        Qt::Key key;
+        QString text;
+        Qt::KeyboardModifiers modifiers;
+        QString commit;
+        QString boxAfter;
+        bool refused;
+    } cases[] = {
+        {"txtEmail", Qt::Key_Space, " ", Qt::NoModifier, {}, "ab", true},
+        {"txtFriendEmail", Qt::Key_Space, " ", Qt::NoModifier, {}, "ab", true},
+        {"txtEmail", Qt::Key_Space, " ", Qt::ControlModifier, {}, "ab", true},
+        {"txtFriendEmail", {}, {}, {}, " ", "ab", true},
+        {"txtEmail", {}, {}, {}, "x y", "axyb", true},
+        {"txtEmail", Qt::Key_Backspace, "\b", Qt::ControlModifier, {}, "b", false},
+        {"txtName", Qt::Key_Space, " ", Qt::NoModifier, {}, "a b", false},
+        {"txtFriendName", {}, {}, {}, " ", "a b", false},
+        {"txtName", Qt::Key_Q, "q", Qt::AltModifier, {}, "ab", false},
+        {"txtEmail", Qt::Key_Q, "q", Qt::AltModifier, {}, "ab", false},
+        {"txtFriendName", Qt::Key_5, "5", Qt::AltModifier, {}, "ab", false},
+        {"txtFriendEmail", Qt::Key_Q, "q", Qt::AltModifier, {}, "ab", false},
+        {"txtMessage", Qt::Key_Q, "q", Qt::AltModifier, {}, "ab", false},
+    };
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(std::string(entry.box) + " " + entry.text.toStdString() +
+                     entry.commit.toStdString());
         platform.messages.clear();
-        QLineEdit *edit = box(name);
-        edit->setText("ab");
+        QWidget *edit = find(entry.box);
+        const auto text = [edit] {
+            auto *line = qobject_cast<QLineEdit *>(edit);
+            return line ? line->text() : static_cast<QPlainTextEdit *>(edit)->toPlainText();
+        };
+        if (auto *line = qobject_cast<QLineEdit *>(edit)) {
+            line->setText("ab");
+            line->setCursorPosition(1);
+        } else {
+            message()->setPlainText("ab");
+            message()->moveCursor(QTextCursor::NextCharacter);
+        }
         edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_Space);
-        EXPECT_EQ(edit->text(), "ab");
+        if (entry.commit.isNull()) {
+            QTest::sendKeyEvent(QTest::Click, edit, entry.key, entry.text, entry.modifiers);
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(entry.commit);
+            QApplication::sendEvent(edit, &commit);
+        }
+        EXPECT_EQ(text(), entry.boxAfter);
         EXPECT_EQ(platform.messageTexts(),
-                  std::vector<QString>{"Email Address Cannot Contain Space"});
+                  entry.refused ? std::vector<QString>{"Email Address Cannot Contain Space"}
+                                : std::vector<QString>{});
         EXPECT_EQ(QApplication::focusWidget(), edit);
     }
-    platform.messages.clear();
-    box("txtName")->setText("Ann");
-    box("txtName")->setFocus();
-    QTest::keyClicks(box("txtName"), " Lee");
-    EXPECT_EQ(box("txtName")->text(), "Ann Lee");
-    EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(ReferAFriendTest, SubmitTestsTheAddressesFirstThenEachEntry)
