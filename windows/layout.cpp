@@ -131,9 +131,19 @@ QSize clientSizeInPixels(const WindowLayout &layout)
     return {twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight)};
 }
 
+// DejaVu Sans shares Verdana's open shapes and its short line height, and its condensed cut keeps
+// every text inside boxes drawn for Verdana; MS Sans Serif's stand-in is a plain grotesque like it.
+QString fallbackFamily(const char16_t *designedFamily)
+{
+    return QString::fromUtf16(designedFamily) == u"Verdana"
+               ? QStringLiteral("DejaVu Sans Condensed")
+               : QStringLiteral("Liberation Sans");
+}
+
 QFont fontFor(const FontSpec &stored)
 {
-    QFont font(QString::fromUtf16(stored.family));
+    QFont font;
+    font.setFamilies({QString::fromUtf16(stored.family), fallbackFamily(stored.family)});
     font.setPointSizeF(stored.points);
     font.setBold(stored.bold);
     font.setUnderline(stored.underline);

@@ -75,6 +75,9 @@ int twipsToPixels(int twips);
 QRect twipsToPixels(const TwipsRect &rect);
 QSize clientSizeInPixels(const WindowLayout &layout);
 
+// The designed fonts are Windows fonts; elsewhere each has a stand-in of like look, narrow
+// enough that every text still fits the box designed for it.
+QString fallbackFamily(const char16_t *designedFamily);
 QFont fontFor(const FontSpec &stored);
 
 // What a caption shows: labels show "&&" as one "&"; buttons, frames and menus read "&" as the

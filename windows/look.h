@@ -2,8 +2,8 @@
 
 #include "windows/layout.h"
 
-// The fonts and colours the windows were designed with. Where a machine lacks a font, the system
-// substitutes a like one.
+// The fonts and colours the windows were designed with. Where a machine lacks a font, fontFor
+// asks for its stand-in (fallbackFamily).
 namespace fonts {
 
 inline constexpr FontSpec verdana8{u"Verdana", 8.25};

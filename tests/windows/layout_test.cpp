@@ -1,8 +1,20 @@
 #include "windows/layout.h"
 
+#include "support/fakeplatform.h"
+#include "support/layoutcheck.h"
+#include "windows/aboutwindow.h"
+#include "windows/exitpromotionwindow.h"
+#include "windows/mainwindow.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QIcon>
 #include <QPushButton>
+#include <QStyle>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -26,6 +38,94 @@ TEST(Captions, LabelsShowAmpersandsLiterallyWhileButtonsMarkAccessKeys)
     EXPECT_EQ(shownCaption(ControlKind::LinkLabel, u"a && b &c"), QStringLiteral("a & b c"));
     EXPECT_EQ(shownCaption(ControlKind::Button, u"&Back"), QStringLiteral("&Back"));
     EXPECT_EQ(shownCaption(ControlKind::Label, nullptr), QString());
+}
+
+// Where a control's text does not fit the box its layout gives it, in the font the program
+// resolves: how much it runs over; nothing when it fits.
+QString overflowOf(const QWidget *widget)
+{
+    const QString text = shownText(widget);
+    const QFontMetrics metrics(widget->font());
+    const QSize box = widget->size();
+    if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QPlainTextEdit *>(widget)) {
+        const int inner =
+            box.width() - 2 * widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const QRect needed = metrics.boundingRect(text.section(QStringLiteral("\r\n"), 0, 0));
+        return needed.width() > inner - 4 || metrics.height() > box.height()
+                   ? QStringLiteral("%1 x %2 in %3 x %4")
+                         .arg(needed.width())
+                         .arg(metrics.height())
+                         .arg(inner)
+                         .arg(box.height())
+                   : QString();
+    }
+    if (const auto *label = qobject_cast<const QLabel *>(widget); label && !label->wordWrap()) {
+        // It grows to its text, so it must stay inside its container.
+        const QRect container = widget->parentWidget()->rect();
+        return container.contains(widget->geometry()) ? QString()
+                                                      : QStringLiteral("ends at %1, %2 in %3 x %4")
+                                                            .arg(widget->geometry().right())
+                                                            .arg(widget->geometry().bottom())
+                                                            .arg(container.width())
+                                                            .arg(container.height());
+    }
+    int flags = Qt::TextShowMnemonic;
+    int margin = 0;
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        flags = Qt::TextWordWrap | int(label->alignment());
+    } else if (qobject_cast<const QAbstractButton *>(widget)) {
+        margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    } else if (qobject_cast<const QGroupBox *>(widget)) {
+        margin = metrics.horizontalAdvance(u' ') * 2;
+    }
+    const QRect needed =
+        metrics.boundingRect(QRect(0, 0, box.width() - 2 * margin, 100000), flags, text);
+    const bool fits = needed.width() <= box.width() - 2 * margin && needed.height() <= box.height();
+    return fits ? QString()
+                : QStringLiteral("%1 x %2 in %3 x %4")
+                      .arg(needed.width())
+                      .arg(needed.height())
+                      .arg(box.width() - 2 * margin)
+                      .arg(box.height());
+}
+
+TEST(Fonts, EveryTextFitsItsBoxInTheFontsTheProgramResolves)
+{
+    FakePlatform platform;
+    MainWindow main(platform);
+    AboutWindow about(platform, &main);
+    std::vector<std::unique_ptr<ExitPromotionWindow>> promotions;
+    // One window for each of the four support messages.
+    platform.draws = {0.0F, 0.25F, 0.5F, 0.75F};
+    for (int message = 0; message < 4; ++message) {
+        promotions.push_back(std::make_unique<ExitPromotionWindow>(platform, QIcon()));
+    }
+    struct Window
+    {
+        const QWidget *client;
+        const WindowLayout &layout;
+    };
+    std::vector<Window> windows = {{main.centralWidget(), mainWindowLayout},
+                                   {&about, aboutWindowLayout}};
+    for (const auto &promotion : promotions) {
+        windows.push_back({promotion.get(), exitPromotionWindowLayout});
+    }
+    for (const Window &window : windows) {
+        for (const ControlLayout &control : window.layout.controls) {
+            SCOPED_TRACE(control.name);
+            const QWidget *widget = findControl(window.client, control.name);
+            ASSERT_NE(widget, nullptr);
+            if (shownText(widget).isEmpty()) {
+                continue;
+            }
+            // The designed family where the machine has it, else the one the package installs.
+            const QString family = QFontInfo(widget->font()).family();
+            EXPECT_TRUE(family == QString::fromUtf16(control.font.family) ||
+                        family == fallbackFamily(control.font.family))
+                << family.toStdString();
+            EXPECT_EQ(overflowOf(widget), QString()) << shownText(widget).left(40).toStdString();
+        }
+    }
 }
 
 } // namespace
