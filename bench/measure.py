@@ -4,6 +4,7 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 build, runs = sys.argv[1], int(sys.argv[2])
@@ -12,10 +13,17 @@ empty = os.path.join(build, 'bench', 'bench_empty_window')
 waitmap = os.path.join(build, 'tests', 'waitmap')
 
 
-def start_up(*command):
-    """Milliseconds from exec to the first window mapped, and peak resident KiB a second later."""
+def start_up(command, fresh_home=False):
+    """Milliseconds from exec to the first window mapped, and peak resident KiB a second later.
+    fresh_home: in a HOME of its own, as a new user's first start."""
+    env = None
+    if fresh_home:
+        home = tempfile.mkdtemp(dir=os.environ['HARNESS_RUN'])
+        env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, '.config'),
+                   XDG_CACHE_HOME=os.path.join(home, '.cache'),
+                   XDG_DATA_HOME=os.path.join(home, '.local', 'share'))
     out = subprocess.run([waitmap, '-s', '1000', '--', *command], check=True,
-                         capture_output=True, text=True).stdout
+                         capture_output=True, text=True, env=env).stdout
     fields = dict(item.split('=') for item in out.split())
     return float(fields['map_ms']), int(fields['hwm_settle_kb'])
 
@@ -44,25 +52,31 @@ def idle_cpu_seconds(seconds=10):
         app.wait()
 
 
-ours, floor, text_floor = [], [], []
-for _ in range(runs):  # interleaved, so all see the same machine
-    ours.append(start_up(program))
-    floor.append(start_up(empty))
-    text_floor.append(start_up(empty, 'text'))
-
-
 def median(samples, index):
     return statistics.median(sample[index] for sample in samples)
 
 
+def compare(title, fresh_home):
+    """The program against both floors, interleaved, so that all see the same machine."""
+    commands = {'program': [program], 'empty window': [empty], 'one label': [empty, 'text']}
+    samples = {name: [] for name in commands}
+    for _ in range(runs):
+        for name, command in commands.items():
+            samples[name].append(start_up(command, fresh_home))
+    print('  %s:' % title)
+    for name, taken in samples.items():
+        print('    %-13s %7.1f ms   peak %6d KiB' % (name, median(taken, 0), median(taken, 1)))
+    ours, label, floor = samples['program'], samples['one label'], samples['empty window']
+    print('    program / one label:    time %.2f, memory %.2f' % (
+        median(ours, 0) / median(label, 0), median(ours, 1) / median(label, 1)))
+    print('    program / empty window: time %.2f, memory %.2f' % (
+        median(ours, 0) / median(floor, 0), median(ours, 1) / median(floor, 1)))
+
+
 print('Start-up, median of %d runs each, exec to window mapped (Xvfb, no window manager):' % runs)
-print('  program       %7.1f ms   peak %6d KiB' % (median(ours, 0), median(ours, 1)))
-print('  empty window  %7.1f ms   peak %6d KiB' % (median(floor, 0), median(floor, 1)))
-print('  one label     %7.1f ms   peak %6d KiB' % (median(text_floor, 0), median(text_floor, 1)))
-print('  program / empty window: time %.2f, memory %.2f' % (
-    median(ours, 0) / median(floor, 0), median(ours, 1) / median(floor, 1)))
-print('  program / one label:    time %.2f, memory %.2f' % (
-    median(ours, 0) / median(text_floor, 0), median(ours, 1) / median(text_floor, 1)))
+start_up([program])  # stores the settings: the ordinary starts after it ask nothing
+compare('ordinary start (settings stored, no question due)', fresh_home=False)
+compare('first start (a fresh HOME each run, settings written)', fresh_home=True)
 print('Idle: CPU used by the untouched main window in 10 s: %.2f s' % idle_cpu_seconds())
 print('Worst cases (offscreen, one process each):')
 for case in ('paste', 'codec', 'file'):

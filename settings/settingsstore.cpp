@@ -49,12 +49,14 @@ QString SettingsStore::read(const QString &section, const QString &key) const
     return m_settings->value(section + u'/' + key).toString();
 }
 
-bool SettingsStore::write(const QString &section, const QString &key, const QString &value)
+bool SettingsStore::write(const QString &section, std::initializer_list<Value> values)
 {
     if (!m_writable) {
         return false;
     }
-    m_settings->setValue(section + u'/' + key, value);
+    for (const Value &entry : values) {
+        m_settings->setValue(section + u'/' + entry.key, entry.value);
+    }
     m_settings->sync();
     return m_settings->status() == QSettings::NoError;
 }

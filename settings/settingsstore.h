@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <initializer_list>
 #include <memory>
 
 class QSettings;
@@ -20,8 +21,14 @@ public:
 
     // The empty text when the key is missing or the store could not be read.
     QString read(const QString &section, const QString &key) const;
-    // False when the value did not reach the disk.
-    bool write(const QString &section, const QString &key, const QString &value);
+    struct Value
+    {
+        QString key;
+        QString value;
+    };
+    // Writes the values in one commit, so that they reach the disk together or not at all.
+    // False when they did not.
+    bool write(const QString &section, std::initializer_list<Value> values);
 
 private:
     void open();

@@ -55,9 +55,11 @@ public:
     {
         return unscrambled(m_store.read(section, scrambled(key)));
     }
-    bool write(const QString &key, const QString &value)
+    // Both values in one commit: a date is never stored without its count.
+    bool write(const QString &install, const QString &duration)
     {
-        return m_store.write(section, scrambled(key), scrambled(value));
+        return m_store.write(section, {{scrambled(installKey), scrambled(install)},
+                                       {scrambled(durationKey), scrambled(duration)}});
     }
 
 private:
@@ -85,9 +87,7 @@ void UpdateReminder(Platform &platform, const QLocale &locale,
     const QDate today = platform.today();
     const QString recorded = settings.read(durationKey);
     if (recorded.isEmpty()) {
-        if (settings.write(installKey, QStringLiteral("1"))) {
-            settings.write(durationKey, storableDate(today, locale));
-        }
+        settings.write(QStringLiteral("1"), storableDate(today, locale));
         return;
     }
     const QDate recordedDate = readDate(recorded, locale);
@@ -103,8 +103,8 @@ void UpdateReminder(Platform &platform, const QLocale &locale,
     if (programEnding()) {
         return;
     }
-    if (!settings.write(installKey, QString::number(installCount(settings.read(installKey)))) ||
-        !settings.write(durationKey, storableDate(today, locale))) {
+    if (!settings.write(QString::number(installCount(settings.read(installKey))),
+                        storableDate(today, locale))) {
         return;
     }
     if (answer == Platform::MessageAnswer::Yes) {

@@ -24,8 +24,9 @@ TEST(SettingsStore, KeepsScrambledNamesAndValuesAcrossRuns)
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("TavikFreeHuescry.ini"));
     const QString value = QString::fromUtf16(u"\u2020\u2026\u0081 \u00B6");
-    EXPECT_TRUE(SettingsStore(path).write(section, key, value));
+    EXPECT_TRUE(SettingsStore(path).write(section, {{key, value}, {QStringLiteral("Other"), "2"}}));
     EXPECT_EQ(SettingsStore(path).read(section, key), value);
+    EXPECT_EQ(SettingsStore(path).read(section, QStringLiteral("Other")), QStringLiteral("2"));
     EXPECT_EQ(SettingsStore(path).read(section, QStringLiteral("missing")), QString());
 }
 
@@ -41,7 +42,7 @@ TEST(SettingsStore, SetsAsideAFileItCannotParseRatherThanOverwritingIt)
         file.write(corrupt);
     }
     SettingsStore store(path);
-    EXPECT_TRUE(store.write(section, key, QStringLiteral("value")));
+    EXPECT_TRUE(store.write(section, {{key, QStringLiteral("value")}}));
     EXPECT_EQ(SettingsStore(path).read(section, key), QStringLiteral("value"));
 
     const QStringList aside =
@@ -56,7 +57,7 @@ TEST(SettingsStore, AFolderThatCannotBeWrittenFailsTheWriteWithoutHarm)
     QFile blocker(folder.filePath(QStringLiteral("config")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     SettingsStore store(blocker.fileName() + QStringLiteral("/TavikFreeHuescry.ini"));
-    EXPECT_FALSE(store.write(section, key, QStringLiteral("value")));
+    EXPECT_FALSE(store.write(section, {{key, QStringLiteral("value")}}));
     EXPECT_FALSE(QFile::exists(blocker.fileName() + QStringLiteral("/TavikFreeHuescry.ini")));
 }
 
