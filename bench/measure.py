@@ -58,7 +58,8 @@ def median(samples, index):
 
 def compare(title, fresh_home):
     """The program against both floors, interleaved, so that all see the same machine."""
-    commands = {'program': [program], 'empty window': [empty], 'one label': [empty, 'text']}
+    commands = {'program': [program], 'empty window': [empty], 'one label': [empty, 'text'],
+                'each control': [empty, 'controls']}
     samples = {name: [] for name in commands}
     for _ in range(runs):
         for name, command in commands.items():
@@ -71,6 +72,9 @@ def compare(title, fresh_home):
         median(ours, 0) / median(label, 0), median(ours, 1) / median(label, 1)))
     print('    program / empty window: time %.2f, memory %.2f' % (
         median(ours, 0) / median(floor, 0), median(ours, 1) / median(floor, 1)))
+    kinds = samples['each control']
+    print('    program / each control: time %.2f, memory %.2f' % (
+        median(ours, 0) / median(kinds, 0), median(ours, 1) / median(kinds, 1)))
 
 
 print('Start-up, median of %d runs each, exec to window mapped (Xvfb, no window manager):' % runs)
