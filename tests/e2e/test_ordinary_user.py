@@ -10,6 +10,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import uidriver as ui  # noqa: E402
+from test_program import reading_file  # noqa: E402
 from test_reminder_and_referral import FIFTEEN_DAYS_AGO, messages_before_main_window  # noqa: E402
 
 PROGRAM = os.environ['HUESCRY_PROGRAM']
@@ -98,10 +99,7 @@ class OrdinaryUser(unittest.TestCase):
                             os.remove(os.path.join(folder, name_stored))
 
     def test_a_write_protected_reading_file_is_refused_and_the_dialog_comes_back(self):
-        path = os.path.join(os.environ['HARNESS_RUN'], 'protected', 'mary.num')
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, 'wb') as out:
-            out.write(b'Tallowen\r\nMary\r\nJones\r\n\x86\x87\r\n\x8d\r\n\x86\x8e\x8e\x85\r\n')
+        path = reading_file('protected')
         os.chmod(path, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
         app = ui.App([PROGRAM], r'^Tavik Huescry v1\.15$')
         self.addCleanup(app.close)

@@ -94,12 +94,18 @@ class MainWindow(unittest.TestCase):
                          [[page('home-page')], [page('donate')]])
 
 
+def reading_file(folder):
+    """A reading file of Mary Jones as the sibling program writes it, in a folder of the run."""
+    path = os.path.join(os.environ['HARNESS_RUN'], folder, 'mary.num')
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, 'wb') as out:
+        out.write(b'Tallowen\r\nMary\r\nJones\r\n\x86\x87\r\n\x8d\r\n\x86\x8e\x8e\x85\r\n')
+    return path
+
+
 class OpenCommand(unittest.TestCase):
     def test_alt_o_reads_a_chosen_reading_file_and_shows_the_reading(self):
-        path = os.path.join(os.environ['HARNESS_RUN'], 'readings', 'mary.num')
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, 'wb') as out:
-            out.write(b'Tallowen\r\nMary\r\nJones\r\n\x86\x87\r\n\x8d\r\n\x86\x8e\x8e\x85\r\n')
+        path = reading_file('readings')
         app = ui.App([PROGRAM], r'^Tavik Huescry v1\.15$')
         self.addCleanup(app.close)
         main = app.window(TITLE, role='frame')
