@@ -21,6 +21,11 @@ if [ "$(id -u)" = 0 ]; then
   mount -t tmpfs -o size=64k,mode=0755,uid=$nobody,gid=$nobody tmpfs "$work/full/Tavik"
   mount -t tmpfs -o ro,mode=0700,uid=$nobody,gid=$nobody tmpfs "$work/readonly-runtime"
   export HUESCRY_FULL_DISK=$work/full HUESCRY_READONLY_RUNTIME=$work/readonly-runtime
+  # The checkout may lie where nobody cannot reach it: the user runs copies.
+  cp -r "$here" "$work/e2e"
+  cp "$HUESCRY_PROGRAM" "$work/$(basename "$HUESCRY_PROGRAM")"
+  chmod -R a+rX "$work/e2e" "$work/$(basename "$HUESCRY_PROGRAM")"
+  here=$work/e2e HUESCRY_PROGRAM=$work/$(basename "$HUESCRY_PROGRAM")
   as_user=(setpriv --reuid=$nobody --regid=$nobody --clear-groups)
 fi
 "${as_user[@]}" env HUESCRY_ORDINARY_USER=1 "$here/xsession.sh" -- /usr/bin/python3 -m unittest \
