@@ -12,19 +12,19 @@ constexpr bool altIsForMenus = false;
 constexpr bool altIsForMenus = true;
 #endif
 
-std::optional<std::u16string> controlCharacter(int key)
+std::optional<char16_t> controlCharacter(int key)
 {
     if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return std::u16string(1, static_cast<char16_t>(key - Qt::Key_A + 1));
+        return static_cast<char16_t>(key - Qt::Key_A + 1);
     }
     switch (key) {
     case Qt::Key_Backspace:
-        return u"\x7f";
+        return u'\x7f';
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return u"\n";
+        return u'\n';
     case Qt::Key_Space:
-        return u" ";
+        return u' ';
     default:
         return std::nullopt;
     }
@@ -57,9 +57,10 @@ bool filterCommitString(QInputMethodEvent &event, const std::function<bool(char1
     return false;
 }
 
-// No value: the key types nothing and is the box's own (Tab, arrows, Ctrl+Left). An empty text:
-// a gesture that types nothing and must not reach the box either (Alt+Q).
-std::optional<std::u16string> typedCharacters(const QKeyEvent &event)
+// No value: the key types nothing and is the box's own (Tab, arrows, Ctrl+Left). Code 0, as a
+// Windows key filter swallows a key: a gesture that types nothing and must not reach the box
+// either (Alt+Q).
+std::optional<char16_t> typedCharacter(const QKeyEvent &event)
 {
     const int key = event.key();
     // Some platforms report text for these keys, but they move focus or edit; they type nothing.
@@ -71,9 +72,9 @@ std::optional<std::u16string> typedCharacters(const QKeyEvent &event)
     if (altIsForMenus && event.modifiers().testFlag(Qt::AltModifier)) {
         // Ctrl+Alt is how AltGr arrives on Windows: it types what the layout puts there.
         if (control && !text.isEmpty() && isPrintable(text.front().unicode())) {
-            return text.toStdU16String().substr(0, 1);
+            return text.front().unicode();
         }
-        return text.isEmpty() ? std::nullopt : std::optional<std::u16string>(u"");
+        return text.isEmpty() ? std::nullopt : std::optional<char16_t>(0);
     }
     if (control) {
         return controlCharacter(key);
@@ -81,7 +82,7 @@ std::optional<std::u16string> typedCharacters(const QKeyEvent &event)
     if (text.isEmpty()) {
         return std::nullopt;
     }
-    return text.toStdU16String().substr(0, 1);
+    return text.front().unicode();
 }
 
 } // namespace
@@ -94,9 +95,9 @@ bool filterTypedCharacters(QEvent &event, const std::function<bool(char16_t)> &k
     if (event.type() != QEvent::KeyPress) {
         return false;
     }
-    const std::optional<std::u16string> typed = typedCharacters(static_cast<QKeyEvent &>(event));
+    const std::optional<char16_t> typed = typedCharacter(static_cast<QKeyEvent &>(event));
     if (!typed) {
         return false;
     }
-    return typed->empty() || keyPress(typed->front());
+    return *typed == 0 || keyPress(*typed);
 }

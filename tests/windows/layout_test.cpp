@@ -41,52 +41,42 @@ TEST(Captions, LabelsShowAmpersandsLiterallyWhileButtonsMarkAccessKeys)
 }
 
 // Where a control's text does not fit the box its layout gives it, in the font the program
-// resolves: how much it runs over; nothing when it fits.
+// resolves: how much room it needs and has; nothing when it fits.
 QString overflowOf(const QWidget *widget)
 {
     const QString text = shownText(widget);
     const QFontMetrics metrics(widget->font());
-    const QSize box = widget->size();
+    QSize needed;
+    QSize room = widget->size();
     if (qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QPlainTextEdit *>(widget)) {
-        const int inner =
-            box.width() - 2 * widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        const QRect needed = metrics.boundingRect(text.section(QStringLiteral("\r\n"), 0, 0));
-        return needed.width() > inner - 4 || metrics.height() > box.height()
-                   ? QStringLiteral("%1 x %2 in %3 x %4")
-                         .arg(needed.width())
-                         .arg(metrics.height())
-                         .arg(inner)
-                         .arg(box.height())
-                   : QString();
-    }
-    if (const auto *label = qobject_cast<const QLabel *>(widget); label && !label->wordWrap()) {
+        const int frame = widget->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        needed = {metrics.horizontalAdvance(text.section(QStringLiteral("\r\n"), 0, 0)),
+                  metrics.height()};
+        room.rwidth() -= 2 * frame + 4;
+    } else if (const auto *label = qobject_cast<const QLabel *>(widget);
+               label && !label->wordWrap()) {
         // It grows to its text, so it must stay inside its container.
-        const QRect container = widget->parentWidget()->rect();
-        return container.contains(widget->geometry()) ? QString()
-                                                      : QStringLiteral("ends at %1, %2 in %3 x %4")
-                                                            .arg(widget->geometry().right())
-                                                            .arg(widget->geometry().bottom())
-                                                            .arg(container.width())
-                                                            .arg(container.height());
+        needed = {widget->geometry().right() + 1, widget->geometry().bottom() + 1};
+        room = widget->parentWidget()->size();
+    } else {
+        int flags = Qt::TextShowMnemonic;
+        if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+            flags = Qt::TextWordWrap | int(label->alignment());
+        } else if (qobject_cast<const QAbstractButton *>(widget)) {
+            room.rwidth() -= 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
+        } else if (qobject_cast<const QGroupBox *>(widget)) {
+            room.rwidth() -= 4 * metrics.horizontalAdvance(u' ');
+        }
+        needed = metrics.boundingRect(QRect(0, 0, room.width(), 100000), flags, text).size();
     }
-    int flags = Qt::TextShowMnemonic;
-    int margin = 0;
-    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
-        flags = Qt::TextWordWrap | int(label->alignment());
-    } else if (qobject_cast<const QAbstractButton *>(widget)) {
-        margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
-    } else if (qobject_cast<const QGroupBox *>(widget)) {
-        margin = metrics.horizontalAdvance(u' ') * 2;
+    if (needed.width() <= room.width() && needed.height() <= room.height()) {
+        return {};
     }
-    const QRect needed =
-        metrics.boundingRect(QRect(0, 0, box.width() - 2 * margin, 100000), flags, text);
-    const bool fits = needed.width() <= box.width() - 2 * margin && needed.height() <= box.height();
-    return fits ? QString()
-                : QStringLiteral("%1 x %2 in %3 x %4")
-                      .arg(needed.width())
-                      .arg(needed.height())
-                      .arg(box.width() - 2 * margin)
-                      .arg(box.height());
+    return QStringLiteral("%1 x %2 in %3 x %4")
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(room.width())
+        .arg(room.height());
 }
 
 TEST(Fonts, EveryTextFitsItsBoxInTheFontsTheProgramResolves)
