@@ -5,11 +5,9 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 Platform::MessageAnswer QtPlatform::showMessage(const QString &text, MessageIcon icon,
                                                 MessageButtons buttons)
@@ -79,23 +77,12 @@ float QtPlatform::nextRandom()
     return static_cast<float>(m_random() >> 8) / 16777216.0F;
 }
 
-// A lock file, not shared memory: the system releases the lock when a copy dies, even by
-// SIGKILL, so a crash never keeps the next start out. Per user (the runtime folder is the
-// user's own) and per application name (the executable's name as started).
 bool QtPlatform::isAnotherCopyRunning()
 {
     if (!m_instanceLock) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (folder.isEmpty()) {
-            folder = QDir::tempPath();
-        }
-        m_instanceLock = std::make_unique<QLockFile>(
-            QDir(folder).filePath(QCoreApplication::applicationName() + QStringLiteral(".lock")));
-        m_instanceLock->setStaleLockTime(0);
-        m_instanceLock->tryLock(0);
+        m_instanceLock = std::make_unique<InstanceLock>(QCoreApplication::applicationName());
     }
-    // A lock that could not be written at all (no runtime folder) lets the copy run.
-    return !m_instanceLock->isLocked() && m_instanceLock->error() == QLockFile::LockFailedError;
+    return m_instanceLock->isHeldByAnotherCopy();
 }
 
 SettingsStore &QtPlatform::settings()

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "app/instancelock.h"
 #include "app/platform.h"
 #include "settings/settingsstore.h"
-
-#include <QLockFile>
 
 #include <memory>
 #include <random>
@@ -24,6 +23,6 @@ public:
 
 private:
     std::mt19937 m_random;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
     std::unique_ptr<SettingsStore> m_settings;
 };
