@@ -1,11 +1,9 @@
 #include "settings/settingsstore.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 
 SettingsStore::SettingsStore(const QString &filePath)
     : m_filePath(filePath)
@@ -15,11 +13,13 @@ SettingsStore::SettingsStore(const QString &filePath)
 
 SettingsStore::~SettingsStore() = default;
 
+// Where Qt keeps a user's INI settings: the XDG configuration folder on Linux, the roaming
+// application data on Windows, which follows the user from machine to machine.
 QString SettingsStore::userFilePath(const QString &applicationName)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return QDir(folder).filePath(QStringLiteral("Tavik/") + applicationName +
-                                 QStringLiteral(".ini"));
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tavik"),
+                     applicationName)
+        .fileName();
 }
 
 void SettingsStore::open()

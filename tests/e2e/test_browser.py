@@ -1,87 +1,26 @@
 #!/usr/bin/python3
 """Links and the referral request as they reach the web site through the real xdg-open and a
 real browser (headless Chromium), with a server on 127.0.0.1 standing in for the site."""
-import http.server
 import os
 import subprocess
 import sys
 import tempfile
-import threading
 import unittest
 import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import uidriver as ui  # noqa: E402
+from standinsite import serve_site_behind_browser  # noqa: E402
 
 PROGRAM = os.environ['HUESCRY_PROGRAM']
 HOST = os.environ['HUESCRY_SITE_HOST']
 XCLOSE = os.path.join(os.environ['HUESCRY_TOOLS'], 'xclose')
 TITLE = 'Tavik Huescry v1.15'
-PAGE_PATH = '/tavik-free-huescry/ssd.php'
-
-
-class StandInSite(http.server.ThreadingHTTPServer):
-    """Records the query of every request for the page script, as the site would receive it."""
-
-    def __init__(self):
-        self.queries = []
-
-        class Handler(http.server.BaseHTTPRequestHandler):
-            def do_GET(handler):  # noqa: N805
-                path, _, query = handler.path.partition('?')
-                if path == PAGE_PATH:
-                    self.queries.append(query)
-                handler.send_response(200)
-                handler.send_header('Content-Type', 'text/html')
-                handler.end_headers()
-                handler.wfile.write(b'<html><body>ok</body></html>')
-
-            def log_message(handler, *args):  # noqa: N805
-                pass
-
-        super().__init__(('127.0.0.1', 0), Handler)
-
-
-def desktop_with_browser(folder, port):
-    """XDG folders of a desktop whose default browser is headless Chromium, with the site's host
-    mapped to the stand-in; the environment that starts the program there."""
-    data, config = os.path.join(folder, 'data'), os.path.join(folder, 'config')
-    os.makedirs(os.path.join(data, 'applications'))
-    os.makedirs(config)
-    browser = os.path.join(folder, 'browser')
-    with open(browser, 'w') as out:
-        out.write('#!/bin/sh\nprofile=$(mktemp -d)\n'
-                  'chromium --headless=new --no-sandbox --disable-gpu --user-data-dir="$profile" '
-                  '--no-first-run --disable-features=HttpsUpgrades '
-                  '--host-resolver-rules="MAP %s 127.0.0.1:%d, MAP * ~NOTFOUND" '
-                  '--dump-dom "$1" >/dev/null 2>&1\nrm -rf "$profile"\n' % (HOST, port))
-    os.chmod(browser, 0o755)
-    with open(os.path.join(data, 'applications', 'test-browser.desktop'), 'w') as out:
-        out.write('[Desktop Entry]\nType=Application\nName=Test browser\nExec=%s %%u\n'
-                  'MimeType=x-scheme-handler/http;\n' % browser)
-    with open(os.path.join(config, 'mimeapps.list'), 'w') as out:
-        out.write('[Default Applications]\nx-scheme-handler/http=test-browser.desktop\n')
-    # The harness's recording xdg-open steps aside for the real one.
-    path = os.pathsep.join(part for part in os.environ['PATH'].split(os.pathsep)
-                           if not part.startswith(os.environ['HARNESS_RUN']))
-    return {'PATH': path, 'BROWSER': None, 'XDG_DATA_HOME': data, 'XDG_CONFIG_HOME': config}
 
 
 class RealBrowser(unittest.TestCase):
     def setUp(self):
-        self.site = StandInSite()
-        threading.Thread(target=self.site.serve_forever, daemon=True).start()
-        self.addCleanup(self.site.server_close)
-        self.addCleanup(self.site.shutdown)
-        folder = tempfile.mkdtemp(dir=os.environ['HARNESS_RUN'])
-        self.env = desktop_with_browser(folder, self.site.server_address[1])
-
-    def arrives(self, act):
-        """Does what a person does and waits for the page it opens to reach the site."""
-        before = len(self.site.queries)
-        act()
-        ui.wait_until(lambda: len(self.site.queries) == before + 1, what='request at the site')
-        return self.site.queries[-1]
+        self.site, self.env = serve_site_behind_browser(self, HOST)
 
     def test_every_link_and_a_hostile_referral_arrive_as_sent(self):
         app = ui.App([PROGRAM], r'^Tavik Huescry v1\.15$', env=self.env)
@@ -90,7 +29,7 @@ class RealBrowser(unittest.TestCase):
         arrived, expected = [], []
 
         def link(act, key):
-            arrived.append(self.arrives(act))
+            arrived.append(self.site.request_after(act))
             expected.append('page=' + key)
 
         def keys(*names):
@@ -136,7 +75,7 @@ class RealBrowser(unittest.TestCase):
             ui.click(boxes[prompt])
             ui.wait_until(lambda: ui.text_of(boxes[prompt]) == '', what='prompt cleared')
             ui.type_text(text)
-        query = self.arrives(lambda: ui.click(submit))
+        query = self.site.request_after(lambda: ui.click(submit))
         self.assertEqual(urllib.parse.parse_qsl(query, keep_blank_values=True, strict_parsing=True),
                          [('page', 'kelt-refer-a-friend'), ('taf1', 'Zoë & Co = 100% #1'),
                           ('taf2', 'ann&x=1@x.example'), ('taf3', 'Your Message\r\n'),

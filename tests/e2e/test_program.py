@@ -10,7 +10,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import uidriver as ui  # noqa: E402
 
-PROGRAM = os.environ['HUESCRY_PROGRAM']
+PROGRAM = os.environ.get('HUESCRY_PROGRAM')
 HOST = os.environ['HUESCRY_SITE_HOST']
 TITLE = 'Tavik Huescry v1.15'
 
