@@ -44,8 +44,15 @@ TerminationSignal::TerminationSignal(QObject *parent)
 
 #else
 
+#include <QCoreApplication>
+
+// Windows ends a session (log off, shut down) with WM_ENDSESSION, which Qt passes on as
+// aboutToQuit just before the system ends the process. Any other quit comes from the ending
+// routine itself, which does not run twice.
 TerminationSignal::TerminationSignal(QObject *parent)
     : QObject(parent)
-{}
+{
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &TerminationSignal::received);
+}
 
 #endif

@@ -2,8 +2,9 @@
 
 #include <QObject>
 
-// SIGTERM, SIGINT and SIGHUP (a desktop logging out, a terminal closing) as a Qt signal on the
-// user-interface thread, so the program ends through its own ending routine and keeps its data.
+// The system asking the program to end, as a Qt signal on the user-interface thread, so the
+// program ends through its own ending routine and keeps its data: SIGTERM, SIGINT and SIGHUP (a
+// desktop logging out, a terminal closing) on Unix, the end of the session on Windows.
 class TerminationSignal : public QObject
 {
     Q_OBJECT

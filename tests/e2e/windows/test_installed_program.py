@@ -1,0 +1,218 @@
+#!/usr/bin/python3
+"""The Windows installer run silently into a fresh wine prefix, and the installed program used as
+a person would, in a private X session with a window manager; then the uninstaller. Wine has no
+accessibility tree: windows are read from X (titles, _NET_WM_STATE), screens from pixels, links
+from the stand-in site, settings from the prefix's files. With HUESCRY_SCREENSHOTS set, the
+windows' pictures are kept there."""
+import os
+import pwd
+import subprocess
+import sys
+import unittest
+import urllib.parse
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+import uidriver as ui  # noqa: E402
+from standinsite import serve_site_behind_browser  # noqa: E402
+from test_program import reading_file  # noqa: E402
+
+INSTALLER = os.environ['HUESCRY_INSTALLER']
+HOST = os.environ['HUESCRY_SITE_HOST']
+KEEP = os.environ.get('HUESCRY_SCREENSHOTS')
+TITLE = 'Tavik Huescry v1.15'
+MAIN = r'^Tavik Huescry v1\.15$'
+MESSAGE = r'^Tavik Huescry$'
+FOLDER = 'Program Files/Tavik Free Huescry'
+PROGRAM = r'C:\Program Files\Tavik Free Huescry\TavikFreeHuescry.exe'
+UNINSTALLER = r'C:\Program Files\Tavik Free Huescry\Uninstall Tavik Free Huescry.exe'
+SHORTCUT = 'ProgramData/Microsoft/Windows/Start Menu/Programs/Tavik Free Huescry.lnk'
+UNINSTALL_KEY = r'[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TavikFreeHuescry]'
+YELLOW = (255, 255, 0)
+
+
+def pixels(wid):
+    """The window's pixels as rows of (r, g, b)."""
+    data = subprocess.run(['import', '-window', str(wid), '-depth', '8', 'ppm:-'],
+                          check=True, capture_output=True).stdout
+    magic, width, height, _, raster = data.split(maxsplit=4)
+    assert magic == b'P6'
+    width, height = int(width), int(height)
+    return [[tuple(raster[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+            for y in range(height)]
+
+
+def yellow_text_width(wid):
+    """How wide the pure yellow text is: the colour's name on the answer page, nothing on the
+    question page."""
+    columns = {x for row in pixels(wid) for x, colour in enumerate(row) if colour == YELLOW}
+    return max(columns) - min(columns) + 1 if columns else 0
+
+
+def keep_picture(wid, name):
+    if KEEP:
+        os.makedirs(KEEP, exist_ok=True)
+        ui.x('import', '-window', str(wid), os.path.join(KEEP, name + '.png'))
+
+
+class InstalledProgram(unittest.TestCase):
+    def setUp(self):
+        run = os.environ['HARNESS_RUN']
+        self.prefix = os.path.join(run, 'prefix')
+        self.site, browser = serve_site_behind_browser(self, HOST)
+        # wine's browser launcher hands addresses to the first xdg-open on PATH: the real one.
+        # No Mono, Gecko or desktop menu entries of wine's own.
+        self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG='-all',
+                        WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d')
+        self.env.update((name, value) for name, value in browser.items() if value is not None)
+        self.env.pop('BROWSER', None)
+        self.wine('wineboot', '-i')
+        self.addCleanup(self.wine, 'wineserver', '-k')
+
+    def wine(self, *argv):
+        subprocess.run(argv, env=self.env, check=True, timeout=120,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run(['wineserver', '-w'], env=self.env, check=True, timeout=120)
+
+    def in_prefix(self, path):
+        return os.path.join(self.prefix, 'drive_c', path)
+
+    def registry(self):
+        with open(os.path.join(self.prefix, 'system.reg'), encoding='utf-8') as hive:
+            return hive.read()
+
+    def start(self, title=MAIN):
+        program = subprocess.Popen(['wine', PROGRAM], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.addCleanup(program.kill)
+        (wid, _), = ui.wait_until(lambda: ui.windows(name=title), timeout=60,
+                                  what='a window titled %s' % title)
+        ui.focus(wid)
+        return program, wid
+
+    def answer(self, wid, first, last):
+        """Types the two names and asks; the width of the colour's name on the answer page."""
+        ui.type_text(first)
+        ui.key('Tab')
+        ui.type_text(last)
+        ui.key('alt+a')
+        return ui.wait_until(lambda: yellow_text_width(wid), what='the answer page')
+
+    def dismiss_message(self):
+        (box, _), = ui.wait_until(lambda: ui.windows(name=MESSAGE), what='a message box')
+        ui.focus(box)
+        ui.key('Return')
+        ui.wait_until(lambda: not ui.windows(name=MESSAGE), what='the message box gone')
+
+    def test_install_use_and_uninstall(self):
+        self.wine('wine', INSTALLER, '/S')
+        self.assertTrue(os.path.isfile(self.in_prefix(FOLDER + '/TavikFreeHuescry.exe')))
+        self.assertTrue(os.path.isfile(self.in_prefix(SHORTCUT)))
+        registry = self.registry()
+        self.assertIn(UNINSTALL_KEY, registry)
+        entry = registry.split(UNINSTALL_KEY)[1].split('\n[')[0]
+        for value in ('"DisplayName"="Tavik Free Huescry"', '"DisplayVersion"="1.01.0005"',
+                      '"Publisher"="Tavik"', '"DisplayIcon"=', '"UninstallString"='):
+            self.assertIn(value, entry)
+
+        program, main = self.start()
+        keep_picture(main, 'question-page')
+        red = self.answer(main, 'anna', 'Lee')
+        keep_picture(main, 'answer-page')
+        ui.key('alt+b')
+        ui.wait_until(lambda: yellow_text_width(main) == 0, what='the question page')
+        self.assertGreater(self.answer(main, 'anna', 'Lees'), red * 1.5, 'Yellow is wider')
+        ui.key('alt+b')
+
+        # A refused key: a message, and the box keeps nothing.
+        ui.type_text('5')
+        self.dismiss_message()
+
+        # A reading file through the Windows file dialog: Mary Jones is Green.
+        path = reading_file('readings')
+        ui.focus(main)
+        ui.key('alt+o')
+        (dialog, _), = ui.wait_until(lambda: ui.windows(name='^Select the source file$'),
+                                     what='the file dialog')
+        ui.focus(dialog)
+        ui.type_text('Z:' + path.replace('/', '\\'))
+        ui.key('Return')
+        green = ui.wait_until(lambda: yellow_text_width(main), what='the reading of the file')
+        self.assertTrue(red < green < red * 2)
+
+        # A second copy is refused and ends with status 0; the first runs on.
+        second = subprocess.Popen(['wine', PROGRAM], env=self.env)
+        self.dismiss_message()
+        self.assertEqual(second.wait(30), 0)
+        self.assertIsNone(program.poll())
+
+        # Killed as Task Manager's End task would: the next start is not kept out.
+        subprocess.run(['wineserver', '-k'], env=self.env, check=True)
+        program.wait(30)
+        program, main = self.start()
+
+        # A link reaches the site through wine's browser launcher.
+        self.assertEqual(self.site.request_after(lambda: ui.key('alt+d')), 'page=donate')
+        ui.focus(main)
+        ui.key('alt+h', 'a')
+        (about, _), = ui.wait_until(lambda: [w for w in ui.windows(name=MAIN) if w[0] != main],
+                                    what='the About window')
+        keep_picture(about, 'about-window')
+        ui.focus(about)
+        ui.key('Escape')
+
+        # Closing the main window brings the promotion window, kept above the others.
+        ui.focus(main)
+        ui.key('alt+F4')
+        (promotion, _), = ui.wait_until(
+            lambda: [w for w in ui.windows(name=MAIN) if w[0] not in (main, about)],
+            what='the promotion window')
+        self.assertIn('_NET_WM_STATE_ABOVE', ui.net_wm_state(promotion))
+        keep_picture(promotion, 'exit-promotion-window')
+
+        # The referral: the four boxes are clicked and typed into as a person would.
+        place = dict(field.split('=') for field in
+                     ui.x('xdotool', 'getwindowgeometry', '--shell', str(promotion)).split())
+        x, y = int(place['X']), int(place['Y'])
+        entries = [((126, 249), 'Zoë & Co #1'), ((359, 249), 'ann&x=1@x.example'),
+                   ((126, 273), "Bob's + Eve"), ((359, 273), 'b%41@y.example')]
+        for (left, top), text in entries:
+            ui.focus(promotion)
+            ui.click_at(x + left, y + top)
+            ui.type_text(text)
+        query = self.site.request_after(lambda: (ui.focus(promotion), ui.key('alt+n')))
+        self.assertEqual(urllib.parse.parse_qsl(query, keep_blank_values=True, strict_parsing=True),
+                         [('page', 'kelt-refer-a-friend'), ('taf1', 'Zoë & Co #1'),
+                          ('taf2', 'ann&x=1@x.example'), ('taf3', 'Your Message\r\n'),
+                          ('taf4', "Bob's + Eve"), ('taf5', 'b%41@y.example'),
+                          ('taf6', 'http://%s/tavik-free-huescry/' % HOST)])
+
+        ui.focus(promotion)
+        ui.key('alt+x')
+        self.assertEqual(program.wait(30), 0)
+
+        # Ending the session ends it through its ending routine, with status 0.
+        program, main = self.start()
+        subprocess.run(['wineboot', '--end-session'], env=self.env, check=True, timeout=60)
+        self.assertEqual(program.wait(30), 0)
+
+        # Its settings, per user, in the roaming application data; names and values scrambled.
+        subprocess.run(['wineserver', '-w'], env=self.env, check=True)
+        settings = self.in_prefix('users/%s/AppData/Roaming/Tavik/TavikFreeHuescry.ini'
+                                  % pwd.getpwuid(os.getuid()).pw_name)
+        with open(settings, encoding='latin-1') as stored:
+            content = stored.read()
+        self.assertIn('[Settings]', content)
+        for name in ('Install', 'Duration'):
+            self.assertNotIn(name, content)
+
+        self.wine('wine', UNINSTALLER, '/S')
+        ui.wait_until(lambda: not os.path.exists(self.in_prefix(FOLDER)), timeout=60,
+                      what='the program folder removed')
+        subprocess.run(['wineserver', '-w'], env=self.env, check=True)
+        self.assertFalse(os.path.exists(self.in_prefix(SHORTCUT)))
+        self.assertNotIn(UNINSTALL_KEY, self.registry())
+        self.assertTrue(os.path.isfile(settings))
+
+
+if __name__ == '__main__':
+    unittest.main(warnings='ignore')
