@@ -4,6 +4,7 @@ a person would, in a private X session with a window manager; then the uninstall
 accessibility tree: windows are read from X (titles, _NET_WM_STATE), screens from pixels, links
 from the stand-in site, settings from the prefix's files. With HUESCRY_SCREENSHOTS set, the
 windows' pictures are kept there."""
+import glob
 import os
 import pwd
 import subprocess
@@ -11,10 +12,12 @@ import sys
 import unittest
 import urllib.parse
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(HERE, '..')]
 import uidriver as ui  # noqa: E402
 from standinsite import serve_site_behind_browser  # noqa: E402
 from test_program import reading_file  # noqa: E402
+import wineprefix  # noqa: E402
 
 INSTALLER = os.environ['HUESCRY_INSTALLER']
 HOST = os.environ['HUESCRY_SITE_HOST']
@@ -60,13 +63,10 @@ class InstalledProgram(unittest.TestCase):
         self.prefix = os.path.join(run, 'prefix')
         self.site, browser = serve_site_behind_browser(self, HOST)
         # wine's browser launcher hands addresses to the first xdg-open on PATH: the real one.
-        # No Mono, Gecko or desktop menu entries of wine's own.
-        self.env = dict(os.environ, WINEPREFIX=self.prefix, WINEDEBUG='-all',
-                        WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d')
+        self.env = wineprefix.create(self.prefix)
         self.env.update((name, value) for name, value in browser.items() if value is not None)
         self.env.pop('BROWSER', None)
-        self.wine('wineboot', '-i')
-        self.addCleanup(self.wine, 'wineserver', '-k')
+        self.addCleanup(subprocess.run, ['wineserver', '-k'], env=self.env)
 
     def wine(self, *argv):
         subprocess.run(argv, env=self.env, check=True, timeout=120,
@@ -130,6 +130,9 @@ class InstalledProgram(unittest.TestCase):
         # A reading file through the Windows file dialog: Mary Jones is Green.
         path = reading_file('readings')
         ui.focus(main)
+        ui.type_text('Mary')
+        ui.key('Tab')
+        ui.type_text('Jones')
         ui.key('alt+o')
         (dialog, _), = ui.wait_until(lambda: ui.windows(name='^Select the source file$'),
                                      what='the file dialog')
@@ -145,10 +148,12 @@ class InstalledProgram(unittest.TestCase):
         self.assertEqual(second.wait(30), 0)
         self.assertIsNone(program.poll())
 
-        # Killed as Task Manager's End task would: the next start is not kept out.
+        # Killed as Task Manager's End task would: the next start is not kept out, and the
+        # guard left no file in the user's folders.
         subprocess.run(['wineserver', '-k'], env=self.env, check=True)
         program.wait(30)
         program, main = self.start()
+        self.assertEqual(glob.glob(self.in_prefix('users/**/*.lock'), recursive=True), [])
 
         # A link reaches the site through wine's browser launcher.
         self.assertEqual(self.site.request_after(lambda: ui.key('alt+d')), 'page=donate')
@@ -169,15 +174,14 @@ class InstalledProgram(unittest.TestCase):
         self.assertIn('_NET_WM_STATE_ABOVE', ui.net_wm_state(promotion))
         keep_picture(promotion, 'exit-promotion-window')
 
-        # The referral: the four boxes are clicked and typed into as a person would.
-        place = dict(field.split('=') for field in
-                     ui.x('xdotool', 'getwindowgeometry', '--shell', str(promotion)).split())
-        x, y = int(place['X']), int(place['Y'])
+        # The referral: the four boxes are clicked and typed into as a person would, at the
+        # middle of each box as the window's layout places it.
         entries = [((126, 249), 'Zoë & Co #1'), ((359, 249), 'ann&x=1@x.example'),
                    ((126, 273), "Bob's + Eve"), ((359, 273), 'b%41@y.example')]
         for (left, top), text in entries:
             ui.focus(promotion)
-            ui.click_at(x + left, y + top)
+            ui.x('xdotool', 'mousemove', '--window', str(promotion), str(left), str(top),
+                 'click', '1')
             ui.type_text(text)
         query = self.site.request_after(lambda: (ui.focus(promotion), ui.key('alt+n')))
         self.assertEqual(urllib.parse.parse_qsl(query, keep_blank_values=True, strict_parsing=True),
