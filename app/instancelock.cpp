@@ -19,8 +19,8 @@
 // handle to it, and leaves no file behind. Executable names are not case-sensitive on Windows.
 InstanceLock::InstanceLock(const QString &programName)
 {
-    const QString name = QStringLiteral("Local\\") + programName.toLower() +
-                         QStringLiteral(".instance");
+    const QString name =
+        QStringLiteral("Local\\") + programName.toLower() + QStringLiteral(".instance");
     m_mutex = CreateMutexW(nullptr, FALSE, reinterpret_cast<const wchar_t *>(name.utf16()));
     if (m_mutex && GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(m_mutex);

@@ -7,6 +7,10 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e',
+                                'windows'))
+import wineprefix  # noqa: E402
+
 build, runs, windows_build = sys.argv[1], int(sys.argv[2]), sys.argv[3]
 program = os.path.join(build, 'TavikFreeHuescry')
 empty = os.path.join(build, 'bench', 'bench_empty_window')
@@ -22,9 +26,11 @@ def start_up(command, fresh_home=False):
         env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, '.config'),
                    XDG_CACHE_HOME=os.path.join(home, '.cache'),
                    XDG_DATA_HOME=os.path.join(home, '.local', 'share'))
-    out = subprocess.run([waitmap, '-s', '1000', '--', *command], check=True,
-                         capture_output=True, text=True, env=env).stdout
-    fields = dict(item.split('=') for item in out.split())
+    # A file, not a pipe: wine's services outlive the program and would hold a pipe open.
+    with tempfile.TemporaryFile('w+') as out:
+        subprocess.run([waitmap, '-s', '1000', '--', *command], check=True, stdout=out, env=env)
+        out.seek(0)
+        fields = dict(item.split('=') for item in out.read().split())
     return float(fields['map_ms']), int(fields['hwm_settle_kb'])
 
 
@@ -98,14 +104,11 @@ def windows_figures():
     print('  installer      %6d KiB' % (os.path.getsize(os.path.join(windows_build, installer)) // 1024))
     print('  installed      %6d KiB (the program, one .exe)' % (
         os.path.getsize(os.path.join(windows_build, 'stripped', 'TavikFreeHuescry.exe')) // 1024))
-    env = dict(os.environ, WINEPREFIX=os.path.join(windows_build, 'wineprefix'),
-               WINEDEBUG='-all', WINEDLLOVERRIDES='mscoree,mshtml=')
-    os.environ.update(env)
-    subprocess.run(['wineboot', '-i'], check=True, capture_output=True)
+    os.environ.update(wineprefix.create(os.path.join(os.environ['HARNESS_RUN'], 'prefix')))
     server = subprocess.Popen(['wineserver', '-f', '-p'])
     try:
         commands = {'program': ['wine', os.path.join(windows_build, 'TavikFreeHuescry.exe')],
-                    'empty window': ['wine', os.path.join(windows_build, 'bench',
+                    'empty window': ['wine', os.path.join(windows_build,
                                                           'bench_empty_window.exe')]}
         start_up(commands['program'])  # stores the settings
         samples = {name: [] for name in commands}
