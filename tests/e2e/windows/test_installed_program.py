@@ -59,8 +59,7 @@ def keep_picture(wid, name):
 
 class InstalledProgram(unittest.TestCase):
     def setUp(self):
-        run = os.environ['HARNESS_RUN']
-        self.prefix = os.path.join(run, 'prefix')
+        self.prefix = os.path.join(os.environ['HARNESS_RUN'], 'prefix')
         self.site, browser = serve_site_behind_browser(self, HOST)
         # wine's browser launcher hands addresses to the first xdg-open on PATH: the real one.
         self.env = wineprefix.create(self.prefix)
@@ -80,12 +79,12 @@ class InstalledProgram(unittest.TestCase):
         with open(os.path.join(self.prefix, 'system.reg'), encoding='utf-8') as hive:
             return hive.read()
 
-    def start(self, title=MAIN):
+    def start(self):
         program = subprocess.Popen(['wine', PROGRAM], env=self.env, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         self.addCleanup(program.kill)
-        (wid, _), = ui.wait_until(lambda: ui.windows(name=title), timeout=60,
-                                  what='a window titled %s' % title)
+        (wid, _), = ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60,
+                                  what='the main window')
         ui.focus(wid)
         return program, wid
 
@@ -123,7 +122,7 @@ class InstalledProgram(unittest.TestCase):
         self.assertGreater(self.answer(main, 'anna', 'Lees'), red * 1.5, 'Yellow is wider')
         ui.key('alt+b')
 
-        # A refused key: a message, and the box keeps nothing.
+        # A refused key: its message.
         ui.type_text('5')
         self.dismiss_message()
 
