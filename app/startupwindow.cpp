@@ -27,11 +27,22 @@ void skipOnFailure(Step step)
     }
 }
 
+// The designed 32 px image with smaller and larger drawings of it, so that a taskbar or window
+// switcher at high scale is not left to blow the 32 px image up.
+QIcon programIcon()
+{
+    QIcon icon(QStringLiteral(":/icon.png"));
+    for (const int size : {16, 24, 48, 256}) {
+        icon.addFile(QStringLiteral(":/icons/huescry-%1.png").arg(size));
+    }
+    return icon;
+}
+
 } // namespace
 
 StartupWindow::StartupWindow(Platform &platform)
     : m_platform(platform)
-    , m_icon(QStringLiteral(":/icon.png"))
+    , m_icon(programIcon())
 {
     setObjectName(QStringLiteral("frmStartup"));
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the program icon and the pointing-hand cursor as 32 x 32 PNG files beside this script.
+"""Draws the program icon and the pointing-hand cursor as 32 x 32 PNG files beside this script,
+the icon's other sizes into icons/ (for desktops and the window icon at high scale), and the
+Windows icon file holding 16, 24, 32, 48 and 256 px images.
 
-Run it again after changing a drawing; the PNG files it writes are committed.
+Run it again after changing a drawing; the files it writes are committed.
 Standard library only, so any python3 will do.
 """
 import colorsys
@@ -12,17 +14,20 @@ import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SIZE = 32
+WINDOWS_ICON_SIZES = (16, 24, 32, 48, 256)
+LARGER_ICON_SIZES = (16, 24, 48, 64, 128, 256)
 
 
 def png_bytes(pixels):
-    """pixels: SIZE rows of SIZE (r, g, b, a) tuples."""
+    """pixels: square rows of (r, g, b, a) tuples."""
+    size = len(pixels)
     raw = b''.join(b'\0' + bytes(c for px in row for c in px) for row in pixels)
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack('>I', len(data)) + body + struct.pack('>I', zlib.crc32(body))
 
-    header = struct.pack('>IIBBBBB', SIZE, SIZE, 8, 6, 0, 0, 0)
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)
     return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header)
             + chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
@@ -32,32 +37,51 @@ def write(path, data):
         out.write(data)
 
 
-def ico_bytes(png):
-    """A Windows icon holding the one PNG image."""
-    return (struct.pack('<HHH', 0, 1, 1)
-            + struct.pack('<BBBBHHII', SIZE, SIZE, 0, 0, 1, 32, len(png), 22) + png)
+def ico_bytes(pngs):
+    """A Windows icon holding the PNG images, smallest first (256 is written as 0)."""
+    header = struct.pack('<HHH', 0, 1, len(pngs))
+    offset = len(header) + 16 * len(pngs)
+    entries = images = b''
+    for size, png in pngs:
+        entries += struct.pack('<BBBBHHII', size % 256, size % 256, 0, 0, 1, 32, len(png), offset)
+        images += png
+        offset += len(png)
+    return header + entries + images
 
 
-def hue_ring():
-    """A colour wheel ring (red, yellow, green, cyan, blue, magenta) on a black disc;
-    transparent outside the disc."""
-    centre = (SIZE - 1) / 2
-    outer, ring_outer, ring_inner = 15.5, 13.5, 7.5
+def hue_ring_colour(dx, dy):
+    """The design on a disc of radius 16: a colour wheel ring (red, yellow, green, cyan, blue,
+    magenta) on black; transparent outside the disc."""
+    radius = math.hypot(dx, dy)
+    if radius > 15.5:
+        return (0, 0, 0, 0)
+    if 7.5 <= radius <= 13.5:
+        # Red at the top, then clockwise through yellow, green, cyan, blue, magenta.
+        hue = (math.degrees(math.atan2(dx, dy)) % 360) / 360
+        r, g, b = colorsys.hsv_to_rgb(hue, 1.0, 1.0)
+        return (r * 255, g * 255, b * 255, 255)
+    return (0, 0, 0, 255)
+
+
+def hue_ring(size=SIZE):
+    """The 32 px image is the designed one, a sample a pixel; other sizes scale the design and
+    average 4 x 4 samples a pixel, so that large images have smooth edges."""
+    samples = 1 if size == SIZE else 4
+    scale = SIZE / size
     rows = []
-    for y in range(SIZE):
+    for y in range(size):
         row = []
-        for x in range(SIZE):
-            dx, dy = x - centre, centre - y
-            radius = math.hypot(dx, dy)
-            if radius > outer:
-                row.append((0, 0, 0, 0))
-            elif ring_inner <= radius <= ring_outer:
-                # Red at the top, then clockwise through yellow, green, cyan, blue, magenta.
-                hue = (math.degrees(math.atan2(dx, dy)) % 360) / 360
-                r, g, b = colorsys.hsv_to_rgb(hue, 1.0, 1.0)
-                row.append((round(r * 255), round(g * 255), round(b * 255), 255))
-            else:
-                row.append((0, 0, 0, 255))
+        for x in range(size):
+            total = [0.0] * 4
+            for sy in range(samples):
+                for sx in range(samples):
+                    px = (x + (sx + 0.5) / samples - 0.5) * scale + (scale - 1) / 2
+                    py = (y + (sy + 0.5) / samples - 0.5) * scale + (scale - 1) / 2
+                    r, g, b, a = hue_ring_colour(px - (SIZE - 1) / 2, (SIZE - 1) / 2 - py)
+                    total = [total[0] + r * a, total[1] + g * a, total[2] + b * a, total[3] + a]
+            alpha = total[3] / samples ** 2
+            colour = [c / total[3] if total[3] else 0 for c in total[:3]]
+            row.append(tuple(round(c) for c in colour) + (round(alpha),))
         rows.append(row)
     return rows
 
@@ -96,7 +120,10 @@ def pointing_hand():
 
 
 if __name__ == '__main__':
-    icon = png_bytes(hue_ring())
-    write(os.path.join(HERE, 'icon.png'), icon)
-    write(os.path.join(HERE, 'windows', 'huescry.ico'), ico_bytes(icon))
+    icons = {size: png_bytes(hue_ring(size)) for size in {SIZE, *LARGER_ICON_SIZES}}
+    write(os.path.join(HERE, 'icon.png'), icons[SIZE])
+    for size in LARGER_ICON_SIZES:
+        write(os.path.join(HERE, 'icons', f'huescry-{size}.png'), icons[size])
+    write(os.path.join(HERE, 'windows', 'huescry.ico'),
+          ico_bytes([(size, icons[size]) for size in WINDOWS_ICON_SIZES]))
     write(os.path.join(HERE, 'handcursor.png'), png_bytes(pointing_hand()))

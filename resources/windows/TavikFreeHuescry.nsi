@@ -1,11 +1,25 @@
-; The Windows installer: the program, a Start menu shortcut, an entry in Apps & features and an
-; uninstaller that takes away all of it but the user's settings.
-; makensis -DPROGRAM=<TavikFreeHuescry.exe> -DOUTFILE=<installer> -DSIZE_KB=<installed size>
+; The Windows installer: the program, a Start menu shortcut, an App Paths entry (Win+R) and an
+; entry in Apps & features, for everyone who uses the computer or for the one user who installs
+; it; and an uninstaller that takes away all of it but the user's settings.
+;
+; Command line: /S silent, /AllUsers or /CurrentUser (silently, all users unless told),
+; /D=<folder> last. Exit status 0 only when the job was done.
+;
+; makensis -DPROGRAM=<TavikFreeHuescry.exe> -DOUTFILE=<installer> [-DSIGN=<command>]
+; SIGN is run on the installer and the uninstaller as makensis writes them.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
-RequestExecutionLevel admin
+; Installing for one user needs no administrator rights: the installer asks for them only when
+; it installs for everyone, by starting itself again elevated.
+RequestExecutionLevel user
+; A file that cannot be written fails the install instead of being skipped.
+AllowSkipFiles off
+
+!include FileFunc.nsh
+!include LogicLib.nsh
+!include nsDialogs.nsh
 
 !define NAME "Tavik Free Huescry"
 !define VERSION "1.01.0005"
@@ -13,10 +27,20 @@ RequestExecutionLevel admin
 !define EXE "TavikFreeHuescry.exe"
 !define UNINSTALLER "Uninstall ${NAME}.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TavikFreeHuescry"
+!define APP_PATHS_KEY "Software\Microsoft\Windows\CurrentVersion\App Paths\${EXE}"
+; The program's single-copy mutex: "Local\" + its executable name in lower case + ".instance".
+!define INSTANCE_MUTEX "Local\tavikfreehuescry.instance"
+!define SYNCHRONIZE 0x00100000
+!define ADMIN_NEEDED \
+    "Administrator rights are needed for an installation for everyone who uses this computer."
+
+!ifdef SIGN
+    !finalize '"${SIGN}" "%1"' = 0
+    !uninstfinalize '"${SIGN}" "%1"' = 0
+!endif
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES64\${NAME}"
 Icon "huescry.ico"
 UninstallIcon "huescry.ico"
 BrandingText "${PUBLISHER}"
@@ -29,36 +53,303 @@ VIAddVersionKey FileVersion "${VERSION}"
 VIAddVersionKey ProductVersion "${VERSION}"
 VIAddVersionKey LegalCopyright "${PUBLISHER}"
 
-Page directory
+Var Parameters
+Var AllUsers            ; 1: for everyone (HKLM, Program Files); 0: for the current user
+Var CommandLineFolder   ; the folder /D= named, if any
+Var ExistingFolder      ; the folder of an installation already there in this mode, if any
+Var ModePage.AllUsers
+
+Page custom ModePage ModePageLeave
+Page directory DirectoryPagePre
 Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
-; Shortcuts for every user of the machine, as the program is installed for all of them.
-Section
-    SetShellVarContext all
-    SetOutPath "$INSTDIR"
-    File "${PROGRAM}"
-    WriteUninstaller "$INSTDIR\${UNINSTALLER}"
-    CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\${EXE}"
+; Functions for the installer and, prefixed un., for the uninstaller.
+!macro SharedFunctions PREFIX
+    Function ${PREFIX}HasOption
+        ; In: the option on the stack. Out: 1 or 0 on the stack.
+        Exch $0
+        Push $1
+        ClearErrors
+        ${GetOptions} $Parameters $0 $1
+        ${If} ${Errors}
+            StrCpy $0 0
+        ${Else}
+            StrCpy $0 1
+        ${EndIf}
+        Pop $1
+        Exch $0
+    FunctionEnd
 
-    WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayName "${NAME}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" Publisher "${PUBLISHER}"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" DisplayIcon "$INSTDIR\${EXE},0"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" InstallLocation "$INSTDIR"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" UninstallString '"$INSTDIR\${UNINSTALLER}"'
-    WriteRegStr HKLM "${UNINSTALL_KEY}" QuietUninstallString '"$INSTDIR\${UNINSTALLER}" /S'
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" EstimatedSize ${SIZE_KB}
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" NoModify 1
-    WriteRegDWORD HKLM "${UNINSTALL_KEY}" NoRepair 1
+    ; Starts this program again with administrator rights, with the same command line and the
+    ; given options before it, waits for it, and ends with its exit status. Declined or failed:
+    ; returns.
+    Function ${PREFIX}RunElevated
+        Exch $0
+        Push $1
+        Push $2
+        System::Call '*(&l4, i 0x40, p $HWNDPARENT, w "runas", w "$EXEPATH", \
+            w "$0 /Elevated $Parameters", p 0, i 1, i 0, p, p, p, p, i, i 0, p, p) p .r1'
+        System::Call 'shell32::ShellExecuteExW(p r1) i .r0'
+        ${If} $0 <> 0
+            HideWindow
+            System::Call '*$1(i, i, p, p, p, p, p, i, i, p, p, p, p, i, i, p, p .r2)'
+            System::Call 'kernel32::WaitForSingleObject(p r2, i -1)'
+            System::Call 'kernel32::GetExitCodeProcess(p r2, *i .r0)'
+            System::Call 'kernel32::CloseHandle(p r2)'
+            System::Free $1
+            SetErrorLevel $0
+            Quit
+        ${EndIf}
+        System::Free $1
+        Pop $2
+        Pop $1
+        Pop $0
+    FunctionEnd
+
+    Function ${PREFIX}ElevateForAllUsers
+        UserInfo::GetAccountType
+        Pop $0
+        Push /Elevated
+        Call ${PREFIX}HasOption
+        Pop $1
+        ${If} $0 != Admin
+        ${AndIf} $1 == 0
+            Push /AllUsers
+            Call ${PREFIX}RunElevated
+            MessageBox MB_OK|MB_ICONSTOP "${ADMIN_NEEDED}" /SD IDOK
+            SetErrorLevel 2
+            Quit
+        ${EndIf}
+    FunctionEnd
+
+    ; The program cannot be replaced or removed while it runs: Windows keeps its file.
+    Function ${PREFIX}RefuseWhileRunning
+        retry:
+        System::Call 'kernel32::OpenMutexW(i ${SYNCHRONIZE}, i 0, w "${INSTANCE_MUTEX}") p .r0'
+        ${If} $0 = 0
+            Return
+        ${EndIf}
+        System::Call 'kernel32::CloseHandle(p r0)'
+        MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
+            "${NAME} is running.$\r$\n$\r$\nClose it, then choose Retry." /SD IDCANCEL IDRETRY retry
+        Abort "${NAME} is running: nothing was changed."
+    FunctionEnd
+!macroend
+!insertmacro SharedFunctions ""
+!insertmacro SharedFunctions "un."
+
+; Sets everything that depends on whom the installation is for, and finds an installation that
+; is already there, whose folder an upgrade or repair keeps.
+Function SetMode
+    ${If} $AllUsers == 1
+        SetShellVarContext all
+        StrCpy $INSTDIR "$PROGRAMFILES64\${NAME}"
+    ${Else}
+        SetShellVarContext current
+        StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${NAME}"
+    ${EndIf}
+    ${If} $CommandLineFolder != ""
+        StrCpy $INSTDIR $CommandLineFolder
+    ${EndIf}
+    ReadRegStr $ExistingFolder SHCTX "${UNINSTALL_KEY}" InstallLocation
+    ${If} $ExistingFolder != ""
+        StrCpy $INSTDIR $ExistingFolder
+    ${EndIf}
+FunctionEnd
+
+Function .onInit
+    ${GetParameters} $Parameters
+    StrCpy $CommandLineFolder $INSTDIR
+    Push /CurrentUser
+    Call HasOption
+    Pop $0
+    Push /AllUsers
+    Call HasOption
+    Pop $1
+    ${If} $0 == 1
+        StrCpy $AllUsers 0
+    ${ElseIf} $1 == 1
+    ${OrIf} ${Silent}
+        StrCpy $AllUsers 1
+    ${Else}
+        ; Asked on the first page; offered as the installation already there is.
+        ReadRegStr $0 HKCU "${UNINSTALL_KEY}" InstallLocation
+        ${If} $0 != ""
+            StrCpy $AllUsers 0
+        ${Else}
+            StrCpy $AllUsers 1
+        ${EndIf}
+        Call SetMode
+        Return
+    ${EndIf}
+    ${If} $AllUsers == 1
+        Call ElevateForAllUsers
+    ${EndIf}
+    Call SetMode
+FunctionEnd
+
+Function ModePage
+    Push /AllUsers
+    Call HasOption
+    Pop $0
+    Push /CurrentUser
+    Call HasOption
+    Pop $1
+    ${If} $0 == 1
+    ${OrIf} $1 == 1
+        Abort
+    ${EndIf}
+    nsDialogs::Create 1018
+    Pop $0
+    ${NSD_CreateLabel} 0 0 100% 24u "Install ${NAME} for:"
+    Pop $0
+    ${NSD_CreateRadioButton} 10u 30u -10u 12u \
+        "&Anyone who uses this computer (needs administrator rights)"
+    Pop $ModePage.AllUsers
+    ReadEnvStr $0 USERNAME
+    ${NSD_CreateRadioButton} 10u 48u -10u 12u "Only for &me ($0)"
+    Pop $0
+    ${If} $AllUsers == 1
+        ${NSD_Check} $ModePage.AllUsers
+    ${Else}
+        ${NSD_Check} $0
+    ${EndIf}
+    nsDialogs::Show
+FunctionEnd
+
+Function ModePageLeave
+    ${NSD_GetState} $ModePage.AllUsers $AllUsers
+    ${If} $AllUsers == ${BST_CHECKED}
+        UserInfo::GetAccountType
+        Pop $0
+        ${If} $0 != Admin
+            Push /AllUsers
+            Call RunElevated
+            MessageBox MB_OK|MB_ICONSTOP "${ADMIN_NEEDED}"
+            Abort
+        ${EndIf}
+    ${EndIf}
+    Call SetMode
+FunctionEnd
+
+Function DirectoryPagePre
+    ${If} $ExistingFolder != ""
+        Abort
+    ${EndIf}
+FunctionEnd
+
+; New files are written beside the ones they replace and swapped in only when all of them are
+; whole, so a file that cannot be written (a full disk, a file held by another program) leaves
+; the installation that was there complete.
+Function DiscardNewFiles
+    Delete "$INSTDIR\${EXE}.new"
+    Delete "$INSTDIR\${UNINSTALLER}.new"
+FunctionEnd
+
+Function .onInstFailed
+    Call DiscardNewFiles
+FunctionEnd
+
+!macro StepAside FILE
+    Delete "$INSTDIR\${FILE}.old"
+    ${If} ${FileExists} "$INSTDIR\${FILE}"
+        Rename "$INSTDIR\${FILE}" "$INSTDIR\${FILE}.old"
+    ${EndIf}
+!macroend
+
+!macro StepBack FILE
+    ${If} ${FileExists} "$INSTDIR\${FILE}.old"
+        Rename "$INSTDIR\${FILE}.old" "$INSTDIR\${FILE}"
+    ${EndIf}
+!macroend
+
+Section
+    Call RefuseWhileRunning
+    SetOutPath "$INSTDIR"
+    File "/oname=${EXE}.new" "${PROGRAM}"
+    ClearErrors
+    WriteUninstaller "$INSTDIR\${UNINSTALLER}.new"
+    ${If} ${Errors}
+        Abort "Could not write $INSTDIR\${UNINSTALLER}.new"
+    ${EndIf}
+
+    ; A program running where its mutex cannot be seen (another user's session) or held open
+    ; by another program cannot be opened for writing: then nothing is changed.
+    ${If} ${FileExists} "$INSTDIR\${EXE}"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\${EXE}" a
+        ${If} ${Errors}
+            Abort "$INSTDIR\${EXE} is in use: nothing was changed."
+        ${EndIf}
+        FileClose $0
+    ${EndIf}
+    ClearErrors
+    !insertmacro StepAside "${EXE}"
+    ${IfNot} ${Errors}
+        !insertmacro StepAside "${UNINSTALLER}"
+        ${If} ${Errors}
+            !insertmacro StepBack "${EXE}"
+            SetErrors
+        ${EndIf}
+    ${EndIf}
+    ${If} ${Errors}
+        Abort "$INSTDIR\${EXE} is in use or protected: nothing was changed."
+    ${EndIf}
+    Rename "$INSTDIR\${EXE}.new" "$INSTDIR\${EXE}"
+    Rename "$INSTDIR\${UNINSTALLER}.new" "$INSTDIR\${UNINSTALLER}"
+    Delete "$INSTDIR\${EXE}.old"
+    Delete "$INSTDIR\${UNINSTALLER}.old"
+
+    ClearErrors
+    CreateShortcut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\${EXE}"
+    WriteRegStr SHCTX "${APP_PATHS_KEY}" "" "$INSTDIR\${EXE}"
+    WriteRegStr SHCTX "${APP_PATHS_KEY}" Path "$INSTDIR"
+    ${GetSize} "$INSTDIR" "/S=0K /G=0" $0 $1 $2
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" DisplayName "${NAME}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" DisplayVersion "${VERSION}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" Publisher "${PUBLISHER}"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" DisplayIcon "$INSTDIR\${EXE},0"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" InstallLocation "$INSTDIR"
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" UninstallString '"$INSTDIR\${UNINSTALLER}"'
+    WriteRegStr SHCTX "${UNINSTALL_KEY}" QuietUninstallString '"$INSTDIR\${UNINSTALLER}" /S'
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" EstimatedSize $0
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" NoModify 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" NoRepair 1
+    ${If} ${Errors}
+        Abort "Could not write the Start menu shortcut or the registry entries."
+    ${EndIf}
 SectionEnd
 
+; The uninstaller sits in the folder it removes: the installation whose entry names that folder
+; is the one it removes, a user's own before everyone's.
+Function un.onInit
+    ${GetParameters} $Parameters
+    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" InstallLocation
+    ${If} $0 == $INSTDIR
+        SetShellVarContext current
+    ${Else}
+        SetShellVarContext all
+        Call un.ElevateForAllUsers
+    ${EndIf}
+FunctionEnd
+
 Section Uninstall
-    SetShellVarContext all
+    Call un.RefuseWhileRunning
+    ; The program goes first: while it cannot, everything else stays, and the installation can
+    ; still be used and removed later.
+    ${If} ${FileExists} "$INSTDIR\${EXE}"
+        ClearErrors
+        Delete "$INSTDIR\${EXE}"
+        ${If} ${Errors}
+            Abort "$INSTDIR\${EXE} is in use or protected: nothing was removed."
+        ${EndIf}
+    ${EndIf}
+    Delete "$INSTDIR\${EXE}.old"
     Delete "$SMPROGRAMS\${NAME}.lnk"
-    Delete "$INSTDIR\${EXE}"
+    DeleteRegKey SHCTX "${APP_PATHS_KEY}"
+    DeleteRegKey SHCTX "${UNINSTALL_KEY}"
     Delete "$INSTDIR\${UNINSTALLER}"
     RMDir "$INSTDIR"
-    DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -1,0 +1,159 @@
+#!/usr/bin/python3
+"""The Windows installer and uninstaller around the program's ordinary life, in a fresh wine
+prefix whose user name has non-ASCII letters: never reporting a job done over a running copy,
+an upgrade into the folder already there, an install for one user beside the one for everyone,
+and the program presenting itself as Windows expects (App Paths, size, manifest, icon sizes)."""
+import os
+import subprocess
+import sys
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(HERE, '..')]
+import uidriver as ui  # noqa: E402
+import wineprefix  # noqa: E402
+
+INSTALLER = os.environ['HUESCRY_INSTALLER']
+USER = 'zoë'
+MAIN = r'^Tavik Huescry v1\.15$'
+NAME = 'Tavik Free Huescry'
+UNINSTALL = r'Software\Microsoft\Windows\CurrentVersion\Uninstall\TavikFreeHuescry'
+APP_PATHS = r'Software\Microsoft\Windows\CurrentVersion\App Paths\TavikFreeHuescry.exe'
+EVERYONE = 'C:\\Huescry'
+ONLY_ME = 'C:\\users\\%s\\AppData\\Local\\Programs\\%s' % (USER, NAME)
+MARK = b'kept'
+
+
+class Installer(unittest.TestCase):
+    def setUp(self):
+        self.prefix = os.path.join(os.environ['HARNESS_RUN'], 'prefix')
+        self.env = wineprefix.create(self.prefix, USER=USER, LANG='C.UTF-8')
+        self.addCleanup(subprocess.run, ['wineserver', '-k'], env=self.env)
+
+    def path(self, windows_path):
+        return os.path.join(self.prefix, 'drive_c', *windows_path[3:].split('\\'))
+
+    def run_wine(self, *argv):
+        """Runs a Windows program to its end (not the wine session) and returns its status."""
+        return subprocess.run(['wine', *argv], env=self.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, timeout=120).returncode
+
+    def uninstall(self, folder):
+        """Runs the uninstaller in place, so that its status is the job's."""
+        return wineprefix.run_line(self.env, self.prefix, r'"%s\Uninstall %s.exe" /S _?=%s'
+                                   % (folder, NAME, folder))
+
+    def registry(self, root, key):
+        return wineprefix.registry_values(self.env, root + '\\' + key)
+
+    def start(self, folder):
+        program = subprocess.Popen(['wine', folder + r'\TavikFreeHuescry.exe'], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.addCleanup(program.kill)
+        ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60, what='the main window')
+        return program
+
+    def stop_everything(self):
+        subprocess.run(['wineserver', '-k'], env=self.env, check=True)
+        subprocess.run(['wineserver', '-w'], env=self.env, check=True)
+
+    def installation(self, root, folder, shortcut):
+        """What an installation is made of: files, shortcut, entry, App Paths."""
+        files = sorted(os.listdir(self.path(folder))) if os.path.isdir(self.path(folder)) else []
+        entry = self.registry(root, UNINSTALL) or {}
+        return {'files': files, 'shortcut': os.path.isfile(shortcut),
+                'version': entry.get('DisplayVersion'), 'folder': entry.get('InstallLocation'),
+                'app path': (self.registry(root, APP_PATHS) or {}).get('')}
+
+    def test_running_copy_upgrade_and_one_user(self):
+        programs = os.path.join(self.prefix, 'drive_c', 'ProgramData', 'Microsoft', 'Windows',
+                                'Start Menu', 'Programs', NAME + '.lnk')
+        mine = os.path.join(self.prefix, 'drive_c', 'users', USER, 'AppData', 'Roaming',
+                            'Microsoft', 'Windows', 'Start Menu', 'Programs', NAME + '.lnk')
+        settings = os.path.join(self.prefix, 'drive_c', 'users', USER, 'AppData', 'Roaming',
+                                'Tavik', 'TavikFreeHuescry.ini')
+        whole = {'files': ['TavikFreeHuescry.exe', 'Uninstall %s.exe' % NAME], 'shortcut': True,
+                 'version': '1.01.0005', 'folder': EVERYONE,
+                 'app path': EVERYONE + r'\TavikFreeHuescry.exe'}
+
+        # For everyone, into a folder of the user's choosing.
+        self.assertEqual(self.run_wine(INSTALLER, '/S', '/D=' + EVERYONE), 0)
+        self.assertEqual(self.installation('HKLM', EVERYONE, programs), whole)
+        program = self.path(EVERYONE + r'\TavikFreeHuescry.exe')
+        size = os.path.getsize(program)
+        installed = sum(os.path.getsize(os.path.join(self.path(EVERYONE), name))
+                        for name in whole['files'])
+        estimated = int(self.registry('HKLM', UNINSTALL)['EstimatedSize'], 16)
+        self.assertTrue(installed // 1024 <= estimated <= installed // 1024 + 2, estimated)
+
+        # The program's manifest and icon sizes, read from the installed file.
+        manifest = subprocess.run(['wrestool', '-x', '-t', '24', program], check=True,
+                                  capture_output=True).stdout.decode()
+        for declared in ('level="asInvoker"', '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}',
+                         'PerMonitorV2'):
+            self.assertIn(declared, manifest)
+        icon = os.path.join(self.prefix, 'icon.ico')
+        with open(icon, 'wb') as out:
+            subprocess.run(['wrestool', '-x', '-t', '14', program], check=True, stdout=out)
+        sizes = subprocess.run(['icotool', '-l', icon], check=True, capture_output=True,
+                               text=True).stdout
+        self.assertEqual(sorted(int(line.split('--width=')[1].split()[0])
+                                for line in sizes.splitlines()), [16, 24, 32, 48, 256])
+        # The installer asks for no administrator rights itself.
+        installer_manifest = subprocess.run(['wrestool', '-x', '-t', '24', INSTALLER],
+                                            check=True, capture_output=True).stdout.decode()
+        self.assertIn('level="asInvoker"', installer_manifest)
+
+        # Marked, so that a replaced program can be told from a kept one; then started, which
+        # writes its settings.
+        with open(program, 'ab') as marked:
+            marked.write(MARK)
+        running = self.start(EVERYONE)
+        ui.wait_until(lambda: os.path.isfile(settings), what='the settings written')
+        with open(settings, 'rb') as stored:
+            stored_settings = stored.read()
+
+        # Over the running copy, neither the installer nor the uninstaller reports a job done,
+        # and both leave everything as it was.
+        self.assertNotEqual(self.run_wine(INSTALLER, '/S'), 0)
+        self.assertNotEqual(self.uninstall(EVERYONE), 0)
+        self.assertEqual(self.installation('HKLM', EVERYONE, programs), whole)
+        with open(program, 'rb') as kept:
+            self.assertTrue(kept.read().endswith(MARK))
+        self.assertIsNone(running.poll())
+
+        # Once it has ended, the same installer repairs it in the folder it is in, with one
+        # entry, and the settings kept.
+        self.stop_everything()
+        self.assertEqual(self.run_wine(INSTALLER, '/S'), 0)
+        self.assertEqual(self.installation('HKLM', EVERYONE, programs), whole)
+        self.assertEqual(os.path.getsize(program), size)
+        self.assertIsNone(self.registry('HKCU', UNINSTALL))
+        with open(settings, 'rb') as stored:
+            self.assertEqual(stored.read(), stored_settings)
+
+        # For this user only, beside it: its own folder, entry, shortcut and App Paths.
+        os.remove(settings)
+        self.assertEqual(self.run_wine(INSTALLER, '/S', '/CurrentUser'), 0)
+        self.assertEqual(self.installation('HKCU', ONLY_ME, mine),
+                         dict(whole, folder=ONLY_ME, **{'app path': ONLY_ME
+                                                         + r'\TavikFreeHuescry.exe'}))
+        self.start(ONLY_ME)
+        ui.wait_until(lambda: os.path.isfile(settings), what="the settings in zoë's profile")
+        self.stop_everything()
+
+        # Its uninstaller takes away that installation alone; the one for everyone stays until
+        # its own uninstaller, and the settings stay.
+        # Run in place, an uninstaller cannot delete itself: it is all that is left.
+        gone = {'files': ['Uninstall %s.exe' % NAME], 'shortcut': False, 'version': None,
+                'folder': None, 'app path': None}
+        self.assertEqual(self.uninstall(ONLY_ME), 0)
+        self.assertEqual(self.installation('HKCU', ONLY_ME, mine), gone)
+        self.assertEqual(self.installation('HKLM', EVERYONE, programs), whole)
+        self.assertEqual(self.uninstall(EVERYONE), 0)
+        self.assertEqual(self.installation('HKLM', EVERYONE, programs), gone)
+        self.assertTrue(os.path.isfile(settings))
+
+
+if __name__ == '__main__':
+    unittest.main(warnings='ignore')

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# The release as strangers get it: two checkouts of this commit in different folders release the
+# same bytes; the .deb passes lintian; a release signed with a throwaway CA's code-signing key
+# verifies against that CA, installer, installed program and uninstaller alike; a wrong password
+# fails before anything is released and is never shown.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d)
+trap 'WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+fail() { echo "release: $*" >&2; exit 1; }
+
+commit=$(git -C "$root" rev-parse HEAD)
+for checkout in one "the other"; do
+    git clone --quiet --no-checkout "$root" "$work/$checkout"
+    git -C "$work/$checkout" checkout --quiet --detach "$commit"
+done
+
+"$work/one/scripts/release" "$work/one released" >/dev/null
+"$work/the other/scripts/release" "$work/the other released" >/dev/null
+if ! cmp -s "$work/one released/SHA256SUMS" "$work/the other released/SHA256SUMS"; then
+    diff "$work/one released/SHA256SUMS" "$work/the other released/SHA256SUMS" >&2 || true
+    fail "two checkouts of $commit released different files"
+fi
+(cd "$work/one released" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+echo "release: two checkouts released the same bytes"
+
+lintian --fail-on error,warning --tag-display-limit 0 "$work/one released"/*.deb ||
+    fail "lintian found errors or warnings in the .deb"
+
+# A throwaway certificate authority and a code-signing certificate it issued.
+cd "$work"
+export HUESCRY_SIGNING_PASSWORD="pass word $RANDOM"
+openssl req -x509 -newkey rsa:2048 -nodes -keyout ca.key -out ca.pem -days 2 \
+    -subj "/CN=Throwaway Test CA" -addext basicConstraints=critical,CA:TRUE \
+    -addext keyUsage=critical,keyCertSign,cRLSign 2>/dev/null
+openssl req -newkey rsa:2048 -nodes -keyout signer.key -out signer.csr -subj "/CN=Tavik" 2>/dev/null
+printf '%s\n' basicConstraints=CA:FALSE keyUsage=critical,digitalSignature \
+    extendedKeyUsage=codeSigning >signer.ext
+openssl x509 -req -in signer.csr -CA ca.pem -CAkey ca.key -CAcreateserial -days 2 \
+    -extfile signer.ext -out signer.pem 2>/dev/null
+openssl pkcs12 -export -inkey signer.key -in signer.pem -certfile ca.pem -out signer.p12 \
+    -passout env:HUESCRY_SIGNING_PASSWORD
+
+# A wrong password: a clear message, nothing released, the password nowhere in what was said.
+if HUESCRY_SIGNING_KEY=$work/signer.p12 HUESCRY_SIGNING_PASSWORD=wrong-secret \
+        "$work/the other/scripts/release" "$work/wrong" >wrong.log 2>&1; then
+    fail "a wrong password released"
+fi
+grep -q 'wrong password' wrong.log || fail "no clear message for a wrong password: $(cat wrong.log)"
+! grep -q wrong-secret wrong.log || fail "the password was shown"
+[[ ! -e $work/wrong ]] || fail "a failed release left files"
+
+signed=$(HUESCRY_SIGNING_KEY=$work/signer.p12 "$work/the other/scripts/release" "$work/signed" |
+    tail -n 1)
+installer=$(echo "$signed"/*-setup.exe)
+osslsigncode verify -CAfile ca.pem -in "$installer" >verify.log 2>&1 ||
+    fail "the installer does not verify: $(cat verify.log)"
+
+# Installed silently into a fresh prefix: what it installed verifies too.
+export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+wineboot -i >/dev/null 2>&1
+wine "$installer" /S >/dev/null 2>&1 || fail "the signed installer failed"
+wineserver -w
+folder="$WINEPREFIX/drive_c/Program Files/Tavik Free Huescry"
+for file in TavikFreeHuescry.exe "Uninstall Tavik Free Huescry.exe"; do
+    osslsigncode verify -CAfile ca.pem -in "$folder/$file" >verify.log 2>&1 ||
+        fail "the installed $file does not verify: $(cat verify.log)"
+done
+echo "release: signed installer, program and uninstaller verify against the CA"
