@@ -26,7 +26,7 @@ MARK = b'kept'
 
 class Installer(unittest.TestCase):
     def setUp(self):
-        self.prefix = os.path.join(os.environ['HARNESS_RUN'], 'prefix')
+        self.prefix = os.path.join(os.environ['HARNESS_RUN'], 'installer-prefix')
         self.env = wineprefix.create(self.prefix, USER=USER, LANG='C.UTF-8')
         self.addCleanup(subprocess.run, ['wineserver', '-k'], env=self.env)
 
@@ -87,7 +87,7 @@ class Installer(unittest.TestCase):
         self.assertTrue(installed // 1024 <= estimated <= installed // 1024 + 2, estimated)
 
         # The program's manifest and icon sizes, read from the installed file.
-        manifest = subprocess.run(['wrestool', '-x', '-t', '24', program], check=True,
+        manifest = subprocess.run(['wrestool', '-x', '--raw', '-t', '24', program], check=True,
                                   capture_output=True).stdout.decode()
         for declared in ('level="asInvoker"', '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}',
                          'PerMonitorV2'):
@@ -100,7 +100,7 @@ class Installer(unittest.TestCase):
         self.assertEqual(sorted(int(line.split('--width=')[1].split()[0])
                                 for line in sizes.splitlines()), [16, 24, 32, 48, 256])
         # The installer asks for no administrator rights itself.
-        installer_manifest = subprocess.run(['wrestool', '-x', '-t', '24', INSTALLER],
+        installer_manifest = subprocess.run(['wrestool', '-x', '--raw', '-t', '24', INSTALLER],
                                             check=True, capture_output=True).stdout.decode()
         self.assertIn('level="asInvoker"', installer_manifest)
 
