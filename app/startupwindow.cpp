@@ -28,11 +28,12 @@ void skipOnFailure(Step step)
 }
 
 // The designed 32 px image with smaller and larger drawings of it, so that a taskbar or window
-// switcher at high scale is not left to blow the 32 px image up.
+// switcher at up to 150 % scale is not left to blow the 32 px image up. No larger: X11 hands
+// every size to the window manager at each start.
 QIcon programIcon()
 {
     QIcon icon(QStringLiteral(":/icon.png"));
-    for (const int size : {16, 24, 48, 256}) {
+    for (const int size : {16, 24, 48}) {
         icon.addFile(QStringLiteral(":/icons/huescry-%1.png").arg(size));
     }
     return icon;

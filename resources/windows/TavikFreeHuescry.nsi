@@ -243,13 +243,9 @@ FunctionEnd
 ; New files are written beside the ones they replace and swapped in only when all of them are
 ; whole, so a file that cannot be written (a full disk, a file held by another program) leaves
 ; the installation that was there complete.
-Function DiscardNewFiles
+Function .onInstFailed
     Delete "$INSTDIR\${EXE}.new"
     Delete "$INSTDIR\${UNINSTALLER}.new"
-FunctionEnd
-
-Function .onInstFailed
-    Call DiscardNewFiles
 FunctionEnd
 
 !macro StepAside FILE
