@@ -122,9 +122,24 @@ class Installer(unittest.TestCase):
             self.assertTrue(kept.read().endswith(MARK))
         self.assertIsNone(running.poll())
 
-        # Once it has ended, the same installer repairs it in the folder it is in, with one
-        # entry, and the settings kept.
+        # Once it has ended, a program file held open by another program (cmd, appending to it
+        # while ping runs) is not skipped either: the install fails and changes nothing.
         self.stop_everything()
+        hold = r'ping -n 60 127.0.0.1 >NUL 2>>%s\TavikFreeHuescry.exe' % EVERYONE
+        holder = subprocess.Popen(['wine', 'cmd', '/c', hold], env=self.env,
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        ui.wait_until(lambda: subprocess.run(['pgrep', '-f', r'^ping -n 60 127\.0\.0\.1'],
+                                             stdout=subprocess.DEVNULL).returncode == 0,
+                      what='the file held open')
+        self.assertNotEqual(self.run_wine(INSTALLER, '/S'), 0)
+        self.assertEqual(self.installation('HKLM', EVERYONE, programs), whole)
+        with open(program, 'rb') as kept:
+            self.assertTrue(kept.read().endswith(MARK))
+
+        # Let go, the same installer repairs it in the folder it is in, with one entry, and the
+        # settings kept.
+        self.stop_everything()
+        holder.wait(30)
         self.assertEqual(self.run_wine(INSTALLER, '/S'), 0)
         self.assertEqual(self.installation('HKLM', EVERYONE, programs), whole)
         self.assertEqual(os.path.getsize(program), size)
