@@ -57,7 +57,8 @@ osslsigncode verify -CAfile ca.pem -in "$installer" >verify.log 2>&1 ||
     fail "the installer does not verify: $(cat verify.log)"
 
 # Installed silently into a fresh prefix: what it installed verifies too.
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
 wineboot -i >/dev/null 2>&1
 wine "$installer" /S >/dev/null 2>&1 || fail "the signed installer failed"
 wineserver -w
