@@ -9,6 +9,7 @@ import os
 import pwd
 import subprocess
 import sys
+import time
 import unittest
 import urllib.parse
 
@@ -46,9 +47,21 @@ def pixels(wid):
 
 def yellow_text_width(wid):
     """How wide the pure yellow text is: the colour's name on the answer page, nothing on the
-    question page."""
-    columns = {x for row in pixels(wid) for x, colour in enumerate(row) if colour == YELLOW}
-    return max(columns) - min(columns) + 1 if columns else 0
+    question page. None while the page is still being drawn: two pictures apart must agree."""
+    def width():
+        columns = {x for row in pixels(wid) for x, colour in enumerate(row) if colour == YELLOW}
+        return max(columns) - min(columns) + 1 if columns else 0
+    first = width()
+    time.sleep(0.2)
+    return first if width() == first else None
+
+
+def inked_columns(wid, middle_x, middle_y):
+    """How many pixel columns of a text box's inside, given by its middle, hold dark ink: a
+    prompt or typed text fills many, an empty box at most its caret's one."""
+    rows = pixels(wid)[middle_y - 5:middle_y + 6]
+    return len({x for row in rows for x in range(middle_x - 105, middle_x + 106)
+                if sum(row[x]) < 3 * 128})
 
 
 def keep_picture(wid, name):
@@ -174,13 +187,17 @@ class InstalledProgram(unittest.TestCase):
         keep_picture(promotion, 'exit-promotion-window')
 
         # The referral: the four boxes are clicked and typed into as a person would, at the
-        # middle of each box as the window's layout places it.
+        # middle of each box as the window's layout places it. As a person waits for the caret,
+        # typing waits for the box to give up its prompt: under load wine has handled the
+        # click only after the first letters went to the box before.
         entries = [((126, 249), 'Zoë & Co #1'), ((359, 249), 'ann&x=1@x.example'),
                    ((126, 273), "Bob's + Eve"), ((359, 273), 'b%41@y.example')]
         for (left, top), text in entries:
             ui.focus(promotion)
             ui.x('xdotool', 'mousemove', '--window', str(promotion), str(left), str(top),
                  'click', '1')
+            ui.wait_until(lambda: inked_columns(promotion, left, top) <= 1,
+                          what='the prompt gone from the box clicked')
             ui.type_text(text)
         query = self.site.request_after(lambda: (ui.focus(promotion), ui.key('alt+n')))
         self.assertEqual(urllib.parse.parse_qsl(query, keep_blank_values=True, strict_parsing=True),
