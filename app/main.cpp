@@ -1,8 +1,8 @@
+#include "app/application.h"
 #include "app/qtplatform.h"
 #include "app/startupwindow.h"
 #include "app/terminationsignal.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -28,7 +28,7 @@ bool preferX11()
 int main(int argc, char *argv[])
 {
     const bool platformChosenHere = preferX11();
-    QApplication application(argc, argv);
+    Application application(argc, argv);
     // Not handed on to the programs started from here, such as the browser.
     if (platformChosenHere) {
         qunsetenv("QT_QPA_PLATFORM");

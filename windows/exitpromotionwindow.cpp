@@ -8,6 +8,7 @@
 #include "windows/linklabel.h"
 #include "windows/typedcharacter.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
@@ -25,12 +26,21 @@ QString trimSpaces(const QString &text)
     return toQString(oracle::trimSpaces(utf16(text)));
 }
 
+QAccessibleInterface *accessibleAsDialog(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ExitPromotionWindow::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
+    }
+    return nullptr;
+}
+
 } // namespace
 
 ExitPromotionWindow::ExitPromotionWindow(Platform &platform, const QIcon &icon)
     : m_platform(platform)
 {
     setObjectName(QLatin1String(exitPromotionWindowLayout.name));
+    QAccessible::installFactory(accessibleAsDialog);
     setWindowTitle(QString::fromUtf16(exitPromotionWindowLayout.caption));
     buildWindow(this, exitPromotionWindowLayout);
     makeFixedDialogFrame(this);

@@ -1,5 +1,6 @@
 #include "windows/layout.h"
 
+#include "windows/commandbutton.h"
 #include "windows/linklabel.h"
 
 #include <QComboBox>
@@ -46,7 +47,10 @@ QWidget *createControl(const ControlLayout &control, QWidget *container)
     switch (control.kind) {
     case ControlKind::Button:
     case ControlKind::ToggleButton: {
-        auto *button = new QPushButton(caption(control.caption), container);
+        // A check box drawn as a button keeps a check box's keys: Space ticks it, Enter does not.
+        auto *button = control.kind == ControlKind::ToggleButton
+                           ? new QPushButton(caption(control.caption), container)
+                           : new CommandButton(caption(control.caption), container);
         button->setAutoDefault(false);
         if (control.kind == ControlKind::ToggleButton) {
             button->setCheckable(true);

@@ -127,8 +127,11 @@ void MainWindow::connectHandlers()
 
 void MainWindow::chainTabOrder()
 {
-    QWidget *const order[] = {m_txtNameFirst, m_txtNameLast, m_cmdNext, m_cboMonth,
-                              m_cboDate,      m_cboYear,     m_cmdOpen, m_cmdBack};
+    // The colour takes the focus when it is shown but is no tab stop; Tab goes on from it to Back.
+    m_lblResultColour->setFocusPolicy(Qt::ClickFocus);
+    QWidget *const order[] = {m_txtNameFirst, m_txtNameLast,     m_cmdNext,
+                              m_cboMonth,     m_cboDate,         m_cboYear,
+                              m_cmdOpen,      m_lblResultColour, m_cmdBack};
     for (std::size_t index = 1; index < std::size(order); ++index) {
         setTabOrder(order[index - 1], order[index]);
     }
@@ -192,6 +195,10 @@ void MainWindow::cmdNext_Click()
     m_lblResultColour->adjustSize();
     m_lblResultReading->setText(toQString(colour.reading));
     m_frame2->raise();
+    // The answer is where the user is taken, and what a screen reader says on arriving there.
+    m_lblResultColour->setAccessibleName(
+        QStringLiteral("%1. %2").arg(toQString(colour.name), toQString(colour.reading)));
+    m_lblResultColour->setFocus();
 }
 
 // Looks at the boxes as typed: a name of spaces only counts as entered.
@@ -210,11 +217,13 @@ bool MainWindow::CheckNames()
     return false;
 }
 
+// The focus moves before the boxes are emptied: a screen reader told first of the first-name box
+// changing takes it for where the user already was, and would not say where the focus landed.
 void MainWindow::cmdBack_Click()
 {
+    m_txtNameFirst->setFocus();
     m_txtNameFirst->setText(QString());
     m_txtNameLast->setText(QString());
-    m_txtNameFirst->setFocus();
     m_frame1->raise();
 }
 

@@ -1,0 +1,179 @@
+// What a screen reader is told: the accessible tree that Orca reads on Linux and UI Automation
+// serves on Windows, the order in which it hears of a change, and the keys a blind user relies on.
+#include "resources/texts.h"
+#include "support/fakeplatform.h"
+#include "support/windowtest.h"
+#include "windows/aboutwindow.h"
+#include "windows/exitpromotionwindow.h"
+#include "windows/mainwindow.h"
+
+#include <QAccessible>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Windows
+{
+    Windows()
+    {
+        for (QWidget *window : all()) {
+            showActive(window);
+        }
+    }
+    std::vector<QWidget *> all() { return {&main, &promotion, &about}; }
+
+    FakePlatform platform;
+    MainWindow main{platform};
+    ExitPromotionWindow promotion{platform, QIcon(QStringLiteral(":/icon.png"))};
+    QWidget owner;
+    AboutWindow about{platform, &owner};
+};
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+TEST(ScreenReader, HearsEveryControlByItsRoleNameAndDescription)
+{
+    Windows windows;
+    const QString inBrowser = QString::fromUtf16(texts::opensInBrowser);
+    const struct
+    {
+        QWidget *window;
+        const char *control; // nullptr: the window itself
+        QAccessible::Role role;
+        QString name;
+        QString description;
+    } expected[] = {
+        {&windows.main, nullptr, QAccessible::Window, "Tavik Huescry v1.15", ""},
+        {&windows.main, "txtNameFirst", QAccessible::EditableText, "Enter First Name", ""},
+        {&windows.main, "txtNameLast", QAccessible::EditableText, "Enter Last Name", ""},
+        {&windows.main, "cmdNext", QAccessible::Button, "Ask The Huescry", ""},
+        {&windows.main, "cboMonth", QAccessible::ComboBox, "Month", ""},
+        {&windows.main, "cmdOpen", QAccessible::Button, "Open Previously Saved Reading",
+         QString::fromUtf16(texts::opensReadingFile)},
+        {&windows.main, "Frame2", QAccessible::Grouping, "Tavik Huescry Result", ""},
+        {&windows.main, "cmdBack", QAccessible::Button, "Back", ""},
+        {&windows.main, "Label61", QAccessible::StaticText,
+         "The Most Popular Online Orvane Discussion Board. Best Resource For Everything Orvane. "
+         "Visit Velmora Now",
+         inBrowser},
+        // A dialog is read whole when it opens: its title and its texts.
+        {&windows.promotion, nullptr, QAccessible::Dialog, "Tavik Huescry v1.15", ""},
+        {&windows.promotion, "cmdClose", QAccessible::Button, "Exit", ""},
+        {&windows.promotion, "Check1", QAccessible::CheckBox, "Click Here To Visit Velmora Now",
+         inBrowser},
+        {&windows.promotion, "txtName", QAccessible::EditableText, "Your Name", ""},
+        {&windows.promotion, "txtEmail", QAccessible::EditableText, "Your Email Address", ""},
+        {&windows.promotion, "txtFriendName", QAccessible::EditableText, "Friend's Name", ""},
+        {&windows.promotion, "txtFriendEmail", QAccessible::EditableText, "Friend's Email Address",
+         ""},
+        {&windows.promotion, "txtMessage", QAccessible::EditableText, "Your Message", ""},
+        {&windows.promotion, "cmdSubmit", QAccessible::Button, "Refer A Friend Now", ""},
+        {&windows.about, nullptr, QAccessible::Dialog, "Tavik Huescry v1.15", ""},
+        {&windows.about, "cmdOK", QAccessible::Button, "OK", ""},
+    };
+    for (const auto &entry : expected) {
+        SCOPED_TRACE(entry.control ? entry.control : entry.name.toStdString());
+        QWidget *widget = entry.control ? control(entry.window, entry.control) : entry.window;
+        QAccessibleInterface *told = accessible(widget);
+        ASSERT_NE(told, nullptr);
+        EXPECT_EQ(told->role(), entry.role);
+        EXPECT_EQ(told->text(QAccessible::Name), entry.name);
+        EXPECT_EQ(told->text(QAccessible::Description), entry.description);
+    }
+}
+
+// A reader hears the focus land on the answer, named by the colour and its reading; from there
+// Tab goes on to Back, and the answer is no tab stop of its own.
+TEST(ScreenReader, IsTakenToTheAnswerAndBackToTheFirstNameBox)
+{
+    Windows windows;
+    control<QLineEdit>(&windows.main, "txtNameFirst")->setText(QStringLiteral("anna"));
+    control<QLineEdit>(&windows.main, "txtNameLast")->setText(QStringLiteral("Lee"));
+    showActive(&windows.main);
+    control(&windows.main, "cmdNext")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(QApplication::focusWidget(), control(&windows.main, "lblResult(0)"));
+
+    QAccessibleInterface *answer = accessible(QApplication::focusWidget());
+    EXPECT_EQ(answer->role(), QAccessible::StaticText);
+    EXPECT_EQ(answer->text(QAccessible::Name),
+              QStringLiteral("Red. ") + QString::fromUtf16(texts::redReading));
+    EXPECT_TRUE(answer->state().focused);
+    EXPECT_EQ(tabStops(1), QStringList{"cmdBack"});
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(accessible(QApplication::focusWidget())->text(QAccessible::Name),
+              QStringLiteral("Enter First Name"));
+}
+
+TEST(ScreenReader, EnterPressesTheFocusedButtonInEveryWindowButNotTheCheckBox)
+{
+    Windows windows;
+    for (QWidget *window : windows.all()) {
+        for (QPushButton *button : window->findChildren<QPushButton *>()) {
+            if (button->window() != window) {
+                continue;
+            }
+            SCOPED_TRACE(button->objectName().toStdString());
+            showActive(window);
+            button->setFocus();
+            QSignalSpy pressed(button, &QPushButton::clicked);
+            QTest::keyClick(button, Qt::Key_Return);
+            QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+            EXPECT_EQ(pressed.count(), button->isCheckable() ? 0 : 2);
+        }
+    }
+    EXPECT_FALSE(control<QPushButton>(&windows.promotion, "Check1")->isChecked());
+}
+
+// With a screen reader on Linux, Qt delivers each key to the program a second time, posted, once
+// the reader has seen it.
+void deliverAgain(QWidget *target, const std::vector<std::pair<QEvent::Type, Qt::Key>> &keys)
+{
+    for (const auto &[type, key] : keys) {
+        QCoreApplication::postEvent(
+            target,
+            new QKeyEvent(type, key, key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier));
+    }
+    QCoreApplication::processEvents();
+}
+
+TEST(ScreenReader, AltOpensTheMenuBarOnceAndAnAccessKeyNever)
+{
+    Windows windows;
+    showActive(&windows.main);
+    QMenuBar *bar = windows.main.menuBar();
+    QWidget *box = control(&windows.main, "txtNameFirst");
+    box->setFocus();
+
+    QTest::keyClick(box, Qt::Key_Alt);
+    ASSERT_TRUE(bar->hasFocus());
+    deliverAgain(box, {{QEvent::KeyPress, Qt::Key_Alt}, {QEvent::KeyRelease, Qt::Key_Alt}});
+    EXPECT_TRUE(bar->hasFocus());
+    QTest::keyClick(bar, Qt::Key_Escape);
+
+    showActive(&windows.main);
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_B, Qt::AltModifier);
+    QWidget *back = control(&windows.main, "cmdBack");
+    // In the order Orca was seen to pass them on.
+    deliverAgain(back, {{QEvent::KeyPress, Qt::Key_Alt},
+                        {QEvent::KeyRelease, Qt::Key_Alt},
+                        {QEvent::KeyRelease, Qt::Key_B}});
+    EXPECT_FALSE(bar->hasFocus());
+    EXPECT_EQ(bar->activeAction(), nullptr);
+}
+
+} // namespace
