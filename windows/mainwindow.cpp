@@ -127,11 +127,11 @@ void MainWindow::connectHandlers()
 
 void MainWindow::chainTabOrder()
 {
-    // The colour takes the focus when it is shown but is no tab stop; Tab goes on from it to Back.
-    m_lblResultColour->setFocusPolicy(Qt::ClickFocus);
-    QWidget *const order[] = {m_txtNameFirst, m_txtNameLast,     m_cmdNext,
-                              m_cboMonth,     m_cboDate,         m_cboYear,
-                              m_cmdOpen,      m_lblResultColour, m_cmdBack};
+    // The reading takes the focus when it is shown but is no tab stop; Tab goes on from it to Back.
+    m_lblResultReading->setFocusPolicy(Qt::ClickFocus);
+    QWidget *const order[] = {m_txtNameFirst, m_txtNameLast,      m_cmdNext,
+                              m_cboMonth,     m_cboDate,          m_cboYear,
+                              m_cmdOpen,      m_lblResultReading, m_cmdBack};
     for (std::size_t index = 1; index < std::size(order); ++index) {
         setTabOrder(order[index - 1], order[index]);
     }
@@ -195,10 +195,10 @@ void MainWindow::cmdNext_Click()
     m_lblResultColour->adjustSize();
     m_lblResultReading->setText(toQString(colour.reading));
     m_frame2->raise();
-    // The answer is where the user is taken, and what a screen reader says on arriving there.
-    m_lblResultColour->setAccessibleName(
+    // The reading is where the user is taken, and a screen reader says it with its colour there.
+    m_lblResultReading->setAccessibleName(
         QStringLiteral("%1. %2").arg(toQString(colour.name), toQString(colour.reading)));
-    m_lblResultColour->setFocus();
+    m_lblResultReading->setFocus();
 }
 
 // Looks at the boxes as typed: a name of spaces only counts as entered.
