@@ -26,6 +26,9 @@ QString trimSpaces(const QString &text)
     return toQString(oracle::trimSpaces(utf16(text)));
 }
 
+// To a screen reader the window is a dialog, as the About window is, so that its title and its
+// texts are read as it opens. For everything else it stays an ordinary window: as a QDialog,
+// Escape would close it, and so end the program.
 QAccessibleInterface *accessibleAsDialog(const QString &className, QObject *object)
 {
     if (className == QLatin1String(ExitPromotionWindow::staticMetaObject.className())) {
