@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Runs inside a private X server (bench/run): the measurements behind the README's figures."""
 import os
+import shutil
 import statistics
 import subprocess
 import sys
@@ -10,8 +11,11 @@ import time
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', 'tests', 'e2e',
                                 'windows'))
 import wineprefix  # noqa: E402
+from linkmap import where_the_bytes_go  # noqa: E402
 
 build, runs, windows_build = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+# An earlier Windows build (against another Qt) to compare the program's start-up with.
+baseline_build = sys.argv[4] if len(sys.argv) > 4 else None
 program = os.path.join(build, 'TavikFreeHuescry')
 empty = os.path.join(build, 'bench', 'bench_empty_window')
 waitmap = os.path.join(build, 'tests', 'waitmap')
@@ -96,20 +100,35 @@ for case in ('paste', 'codec', 'file'):
     print('  ' + result.stdout.strip())
 
 
+def installed_copy(prefix, folder, windows_build, name):
+    """The build's program copied into the prefix, started from there as an installed one is."""
+    target = os.path.join(prefix, 'drive_c', 'bench', folder)
+    os.makedirs(target, exist_ok=True)
+    shutil.copy(os.path.join(windows_build, name), target)
+    return ['wine', 'C:\\bench\\%s\\%s' % (folder, name)]
+
+
 def windows_figures():
-    """The Windows build: what a user downloads and installs, and its start-up under wine against
-    an empty Qt window built the same way, interleaved, with wine's server already running."""
+    """The Windows build: what a user downloads and installs, where its bytes come from, and its
+    start-up under wine against an empty Qt window built the same way (and an earlier build,
+    when given), interleaved, from inside one prefix, with wine's server already running."""
     installer = [name for name in os.listdir(windows_build) if name.endswith('-setup.exe')][0]
     print('Windows build:')
     print('  installer      %6d KiB' % (os.path.getsize(os.path.join(windows_build, installer)) // 1024))
     print('  installed      %6d KiB (the program, one .exe)' % (
         os.path.getsize(os.path.join(windows_build, 'stripped', 'TavikFreeHuescry.exe')) // 1024))
-    os.environ.update(wineprefix.create(os.path.join(os.environ['HARNESS_RUN'], 'prefix')))
+    print(where_the_bytes_go(os.path.join(windows_build, 'TavikFreeHuescry.map')))
+    prefix = os.path.join(os.environ['HARNESS_RUN'], 'prefix')
+    os.environ.update(wineprefix.create(prefix))
     server = subprocess.Popen(['wineserver', '-f', '-p'])
     try:
-        commands = {'program': ['wine', os.path.join(windows_build, 'TavikFreeHuescry.exe')],
-                    'empty window': ['wine', os.path.join(windows_build,
-                                                          'bench_empty_window.exe')]}
+        commands = {
+            'program': installed_copy(prefix, 'program', windows_build, 'TavikFreeHuescry.exe'),
+            'empty window': installed_copy(prefix, 'program', windows_build,
+                                           'bench_empty_window.exe')}
+        if baseline_build:
+            commands['earlier build'] = installed_copy(prefix, 'earlier', baseline_build,
+                                                       'TavikFreeHuescry.exe')
         start_up(commands['program'])  # stores the settings
         samples = {name: [] for name in commands}
         for _ in range(runs):
@@ -117,9 +136,13 @@ def windows_figures():
                 samples[name].append(start_up(command))
         print('  start-up under wine, median of %d runs each, exec to window mapped:' % runs)
         for name, taken in samples.items():
-            print('    %-13s %7.1f ms' % (name, median(taken, 0)))
+            print('    %-13s %7.1f ms   every run: %s' % (
+                name, median(taken, 0), ' '.join('%.0f' % run[0] for run in taken)))
         print('    program / empty window: time %.2f' % (
             median(samples['program'], 0) / median(samples['empty window'], 0)))
+        if baseline_build:
+            print('    program / earlier build: time %.2f' % (
+                median(samples['program'], 0) / median(samples['earlier build'], 0)))
     finally:
         subprocess.run(['wineserver', '-k'])
         server.wait()
