@@ -100,12 +100,16 @@ for case in ('paste', 'codec', 'file'):
     print('  ' + result.stdout.strip())
 
 
-def installed_copy(prefix, folder, windows_build, name):
-    """The build's program copied into the prefix, started from there as an installed one is."""
+# What the installer installs.
+PROGRAM_EXE = os.path.join('stripped', 'TavikFreeHuescry.exe')
+
+
+def installed_copy(prefix, folder, windows_build, path):
+    """A program of the build copied into the prefix, started from there as an installed one is."""
     target = os.path.join(prefix, 'drive_c', 'bench', folder)
     os.makedirs(target, exist_ok=True)
-    shutil.copy(os.path.join(windows_build, name), target)
-    return ['wine', 'C:\\bench\\%s\\%s' % (folder, name)]
+    shutil.copy(os.path.join(windows_build, path), target)
+    return ['wine', 'C:\\bench\\%s\\%s' % (folder, os.path.basename(path))]
 
 
 def windows_figures():
@@ -116,19 +120,19 @@ def windows_figures():
     print('Windows build:')
     print('  installer      %6d KiB' % (os.path.getsize(os.path.join(windows_build, installer)) // 1024))
     print('  installed      %6d KiB (the program, one .exe)' % (
-        os.path.getsize(os.path.join(windows_build, 'stripped', 'TavikFreeHuescry.exe')) // 1024))
+        os.path.getsize(os.path.join(windows_build, PROGRAM_EXE)) // 1024))
     print(where_the_bytes_go(os.path.join(windows_build, 'TavikFreeHuescry.map')))
     prefix = os.path.join(os.environ['HARNESS_RUN'], 'prefix')
     os.environ.update(wineprefix.create(prefix))
     server = subprocess.Popen(['wineserver', '-f', '-p'])
     try:
         commands = {
-            'program': installed_copy(prefix, 'program', windows_build, 'TavikFreeHuescry.exe'),
+            'program': installed_copy(prefix, 'program', windows_build, PROGRAM_EXE),
             'empty window': installed_copy(prefix, 'program', windows_build,
                                            'bench_empty_window.exe')}
         if baseline_build:
             commands['earlier build'] = installed_copy(prefix, 'earlier', baseline_build,
-                                                       'TavikFreeHuescry.exe')
+                                                       PROGRAM_EXE)
         start_up(commands['program'])  # stores the settings
         samples = {name: [] for name in commands}
         for _ in range(runs):
