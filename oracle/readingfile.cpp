@@ -67,9 +67,13 @@ ReadingLines splitReadingLines(std::string_view bytes)
 namespace {
 
 // CON, NUL, COM1 and their kin open devices whatever folder or extension they are given.
-bool isDeviceName(const std::filesystem::path &path)
+bool isDeviceName(const std::wstring &path)
 {
-    std::wstring stem = path.stem().wstring();
+    // The name's last part without its extension, as std::filesystem::path::stem() has it.
+    std::wstring stem = path.substr(path.find_last_of(L"\\/:") + 1);
+    if (const auto dot = stem.rfind(L'.'); dot != std::wstring::npos && dot > 0 && stem != L"..") {
+        stem.resize(dot);
+    }
     std::transform(stem.begin(), stem.end(), stem.begin(),
                    [](wchar_t c) { return std::towupper(c); });
     for (const wchar_t *device : {L"CON", L"PRN", L"AUX", L"NUL", L"CONIN$", L"CONOUT$"}) {
@@ -85,7 +89,7 @@ bool isDeviceName(const std::filesystem::path &path)
 
 // Read through the system itself, as on Unix: C++ streams would bring their whole locale
 // machinery into the program, half a megabyte of it.
-ReadingLines readReadingFile(const std::filesystem::path &path)
+ReadingLines readReadingFile(const std::wstring &path)
 {
     if (isDeviceName(path)) {
         return {};
@@ -117,7 +121,7 @@ ReadingLines readReadingFile(const std::filesystem::path &path)
 
 #else
 
-ReadingLines readReadingFile(const std::filesystem::path &path)
+ReadingLines readReadingFile(const std::string &path)
 {
     // Non-blocking, so that a FIFO without a writer cannot hold the program in open().
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);

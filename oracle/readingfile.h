@@ -41,6 +41,8 @@ private:
 ReadingLines splitReadingLines(std::string_view bytes);
 
 // Lines the file lacks, and all six when it cannot be opened or is no regular file, are empty.
-ReadingLines readReadingFile(const std::filesystem::path &path);
+// The name is as the system spells it (UTF-16 on Windows, bytes elsewhere): a std::filesystem
+// path gives it, but taking one would link in C++ locales, which path conversions use.
+ReadingLines readReadingFile(const std::filesystem::path::string_type &path);
 
 } // namespace oracle

@@ -14,7 +14,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFileInfo>
+#include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -30,6 +30,16 @@ std::u16string nameKey(const QString &name)
         character = character.toUpper();
     }
     return oracle::trimSpaces(utf16(upper));
+}
+
+// A file name as the system spells it, UTF-16 on Windows and bytes elsewhere.
+std::filesystem::path::string_type systemPath(const QString &fileName)
+{
+#ifdef Q_OS_WIN
+    return fileName.toStdWString();
+#else
+    return QFile::encodeName(fileName).toStdString();
+#endif
 }
 
 } // namespace
@@ -247,7 +257,7 @@ void MainWindow::cmdOpen_Click()
         return;
     }
     const oracle::ReadingLines lines =
-        oracle::readReadingFile(QFileInfo(fileName).filesystemFilePath());
+        oracle::readReadingFile(systemPath(fileName));
     m_cboMonth->setEditText(toQString(oracle::UnscrambleText(lines[3])));
     m_cboDate->setEditText(toQString(oracle::UnscrambleText(lines[4])));
     m_cboYear->setEditText(toQString(oracle::UnscrambleText(lines[5])));

@@ -15,9 +15,11 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -289,6 +291,41 @@ TEST_F(ReferAFriendTest, AGoodReferralOpensItsRequestAndTheFormKeepsItsTexts)
     EXPECT_EQ(platform.openedAddresses, (std::vector<QString>{expected, expected}));
     EXPECT_EQ(box("txtName")->text(), "  Ann Lee ");
     EXPECT_TRUE(window->isVisible());
+}
+
+// The glyphs a line of text is drawn with in a font (and the fonts Qt falls back to), in order.
+QList<quint32> sortedGlyphs(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QList<quint32> glyphs;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        glyphs += run.glyphIndexes();
+    }
+    std::sort(glyphs.begin(), glyphs.end());
+    return glyphs;
+}
+
+TEST_F(ReferAFriendTest, NamesInArabicAndDevanagariAreDrawnShaped)
+{
+    // Shaped, letters take their joined forms and conjuncts their ligatures: a name is not drawn
+    // with the glyphs its letters have one by one. Glyph 0 is a font's missing-letter box.
+    const QFont font = box("txtFriendName")->font();
+    const QString salaam = QStringLiteral(u"\u0633\u0644\u0627\u0645");
+    const QString lakshmi = QStringLiteral(u"\u0932\u0915\u094D\u0937\u094D\u092E\u0940");
+    for (const QString &name : {salaam, lakshmi}) {
+        SCOPED_TRACE(name.toStdString());
+        QList<quint32> oneByOne;
+        for (const QChar letter : name) {
+            oneByOne += sortedGlyphs(letter, font);
+        }
+        std::sort(oneByOne.begin(), oneByOne.end());
+        const QList<quint32> shaped = sortedGlyphs(name, font);
+        EXPECT_FALSE(shaped.contains(0));
+        EXPECT_NE(shaped, oneByOne);
+    }
 }
 
 TEST_F(ReferAFriendTest, TabRunsThroughTheFormInItsOwnOrder)
