@@ -5,8 +5,11 @@
 ; Command line: /S silent, /AllUsers or /CurrentUser (silently, all users unless told),
 ; /D=<folder> last. Exit status 0 only when the job was done.
 ;
-; makensis -DPROGRAM=<TavikFreeHuescry.exe> -DOUTFILE=<installer> [-DSIGN=<command>]
-; SIGN is run on the installer and the uninstaller as makensis writes them.
+; makensis -DNAME=<name> -DVERSION=<version> -DPUBLISHER=<publisher> -DPRODUCT_CODE=<key>
+;          -DPROGRAM=<TavikFreeHuescry.exe> -DOUTFILE=<installer> [-DSIGN=<command>]
+; The build gives the names and the version, as it gives them to the .deb and the winget manifests;
+; PRODUCT_CODE names the program's key in Apps & features. SIGN is run on the installer and the
+; uninstaller as makensis writes them.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -21,12 +24,9 @@ AllowSkipFiles off
 !include LogicLib.nsh
 !include nsDialogs.nsh
 
-!define NAME "Tavik Free Huescry"
-!define VERSION "1.01.0005"
-!define PUBLISHER "Tavik"
 !define EXE "TavikFreeHuescry.exe"
 !define UNINSTALLER "Uninstall ${NAME}.exe"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\TavikFreeHuescry"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_CODE}"
 !define APP_PATHS_KEY "Software\Microsoft\Windows\CurrentVersion\App Paths\${EXE}"
 ; The program's single-copy mutex: "Local\" + its executable name in lower case + ".instance".
 !define INSTANCE_MUTEX "Local\tavikfreehuescry.instance"

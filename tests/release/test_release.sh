@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The release as strangers get it: two checkouts of this commit in different folders release the
-# same bytes; the .deb passes lintian; a release signed with a throwaway CA's code-signing key
+# same bytes, apt repositories signed with a throwaway OpenPGP key included, and apt takes that
+# repository as it should (test_apt_repository.sh); the .deb passes lintian; a release signed
+# with a throwaway CA's code-signing key
 # verifies against that CA, installer, installed program and uninstaller alike; a wrong password
 # fails before anything is released and is never shown.
 set -euo pipefail
@@ -15,6 +17,14 @@ for checkout in one "the other"; do
     git -C "$work/$checkout" checkout --quiet --detach "$commit"
 done
 
+# A throwaway OpenPGP key for the apt repository, armoured and protected as a maker's would be.
+export HUESCRY_APT_PASSPHRASE="apt pass $RANDOM" HUESCRY_APT_KEY=$work/apt-key.asc
+mkdir -m 700 "$work/gnupg"
+gpg=(gpg --homedir "$work/gnupg" --batch --quiet --pinentry-mode loopback --passphrase-fd 3)
+"${gpg[@]}" --quick-gen-key 'Tavik archive <archive@example.org>' ed25519 sign 2d \
+    3< <(printf '%s' "$HUESCRY_APT_PASSPHRASE")
+"${gpg[@]}" --armor --export-secret-keys >"$HUESCRY_APT_KEY" 3< <(printf '%s' "$HUESCRY_APT_PASSPHRASE")
+
 "$work/one/scripts/release" "$work/one released" >/dev/null
 "$work/the other/scripts/release" "$work/the other released" >/dev/null
 if ! cmp -s "$work/one released/SHA256SUMS" "$work/the other released/SHA256SUMS"; then
@@ -23,6 +33,8 @@ if ! cmp -s "$work/one released/SHA256SUMS" "$work/the other released/SHA256SUMS
 fi
 (cd "$work/one released" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 echo "release: two checkouts released the same bytes"
+"$root/tests/release/test_apt_repository.sh" "$work/one released"
+unset HUESCRY_APT_KEY
 
 lintian --fail-on error,warning --tag-display-limit 0 "$work/one released"/*.deb ||
     fail "lintian found errors or warnings in the .deb"

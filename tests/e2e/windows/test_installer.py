@@ -2,11 +2,15 @@
 """The Windows installer and uninstaller around the program's ordinary life, in a fresh wine
 prefix whose user name has non-ASCII letters: never reporting a job done over a running copy,
 an upgrade into the folder already there, an install for one user beside the one for everyone,
-and the program presenting itself as Windows expects (App Paths, size, manifest, icon sizes)."""
+and the program presenting itself as Windows expects (App Paths, size, manifest, icon sizes);
+and its winget manifests, complete and true to it, installing it in each scope they name."""
+import hashlib
 import os
 import subprocess
 import sys
 import unittest
+
+import yaml
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [HERE, os.path.join(HERE, '..')]
@@ -22,6 +26,19 @@ APP_PATHS = r'Software\Microsoft\Windows\CurrentVersion\App Paths\TavikFreeHuesc
 EVERYONE = 'C:\\Huescry'
 ONLY_ME = 'C:\\users\\%s\\AppData\\Local\\Programs\\%s' % (USER, NAME)
 MARK = b'kept'
+MANIFESTS = os.environ['HUESCRY_WINGET_MANIFESTS']
+# What winget's manifest schemas (1.10.0) require of each kind of manifest and of an installer.
+REQUIRED = {
+    'version': ['PackageIdentifier', 'PackageVersion', 'DefaultLocale', 'ManifestType',
+                'ManifestVersion'],
+    'installer': ['PackageIdentifier', 'PackageVersion', 'Installers', 'ManifestType',
+                  'ManifestVersion'],
+    'defaultLocale': ['PackageIdentifier', 'PackageVersion', 'PackageLocale', 'Publisher',
+                      'PackageName', 'License', 'ShortDescription', 'ManifestType',
+                      'ManifestVersion'],
+}
+INSTALLER_REQUIRED = ['Architecture', 'InstallerUrl', 'InstallerSha256']
+HIVES = {'user': 'HKCU', 'machine': 'HKLM'}
 
 
 class Installer(unittest.TestCase):
@@ -168,6 +185,44 @@ class Installer(unittest.TestCase):
         self.assertEqual(self.uninstall(EVERYONE), 0)
         self.assertEqual(self.installation('HKLM', EVERYONE, programs), gone)
         self.assertTrue(os.path.isfile(settings))
+
+    def test_winget_manifests(self):
+        manifests = {}
+        for name in os.listdir(MANIFESTS):
+            with open(os.path.join(MANIFESTS, name), encoding='utf-8') as text:
+                manifest = yaml.safe_load(text)
+            manifests[manifest['ManifestType']] = manifest
+        self.assertEqual(sorted(manifests), sorted(REQUIRED))
+        for kind, manifest in manifests.items():
+            with self.subTest(kind):
+                self.assertEqual([key for key in REQUIRED[kind] if key not in manifest], [])
+                self.assertEqual(manifest['PackageIdentifier'], 'Tavik.FreeHuescry')
+                self.assertEqual(manifest['PackageVersion'],
+                                 manifests['version']['PackageVersion'])
+                self.assertGreaterEqual(
+                    tuple(int(part) for part in manifest['ManifestVersion'].split('.')), (1, 10))
+
+        # Each scope's installer is this one, and with its switches (after the /S winget gives a
+        # nullsoft installer) it writes the product's entry into that scope's hive alone.
+        installer = manifests['installer']
+        self.assertEqual(installer['InstallerType'], 'nullsoft')
+        key = UNINSTALL.rsplit('\\', 1)[0] + '\\' + installer['ProductCode']
+        with open(INSTALLER, 'rb') as program:
+            sha256 = hashlib.sha256(program.read()).hexdigest().upper()
+        self.assertEqual(sorted(entry['Scope'] for entry in installer['Installers']),
+                         sorted(HIVES))
+        for entry in installer['Installers']:
+            with self.subTest(entry['Scope']):
+                self.assertEqual([k for k in INSTALLER_REQUIRED if k not in entry], [])
+                self.assertEqual(entry['Architecture'], 'x64')
+                self.assertEqual(entry['InstallerSha256'], sha256)
+                self.assertTrue(entry['InstallerUrl'].endswith('/' + os.path.basename(INSTALLER)))
+                hive = HIVES[entry['Scope']]
+                self.assertIsNone(self.registry(hive, key))
+                self.assertEqual(
+                    self.run_wine(INSTALLER, '/S', entry['InstallerSwitches']['Custom']), 0)
+                self.assertEqual(self.registry(hive, key)['DisplayName'],
+                                 manifests['defaultLocale']['PackageName'])
 
 
 if __name__ == '__main__':
