@@ -30,7 +30,7 @@ APT::Architecture "amd64"; APT::Architectures { "amd64"; };
 APT::Sandbox::User "root"; Acquire::Languages "none";
 CONF
     # The shipped .sources file, pointed at the folder and the keyring under test.
-    sed -e "s|^URIs: .*|URIs: file:$repository|" -e "s|^Signed-By: .*|Signed-By: $keyring|" \
+    sed -e "s|^URIs: .*|URIs: file:${repository// /%20}|" -e "s|^Signed-By: .*|Signed-By: $keyring|" \
         "$released/apt/$package.sources" >"$dir/sources.list.d/$package.sources"
 }
 apt_in() { local dir=$1; shift; APT_CONFIG=$dir/apt.conf "$@"; }
