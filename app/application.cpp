@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "app/unseenwidgets.h"
+
 #include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -25,6 +27,12 @@ bool isTextBox(const QObject *object)
 void tellNobody(QAccessibleEvent *) {}
 
 } // namespace
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    presentUnseenWidgetsAsOffscreen();
+}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {

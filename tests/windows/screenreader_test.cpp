@@ -108,6 +108,44 @@ TEST(ScreenReader, IsTakenToTheReadingAndBackToTheFirstNameBox)
               QStringLiteral("Enter First Name"));
 }
 
+// What cannot be seen is off screen to a reader's review: the page behind the one in front, the
+// offer behind the other, the birth-date group and the Open button below the window's edge. Tab
+// still reaches Back behind the question page.
+TEST(ScreenReader, FindsOnlyWhatCanBeSeenOnScreen)
+{
+    Windows windows;
+    showActive(&windows.main);
+    windows.main.bringOfferToFront(MainWindow::Offer::FullBrand);
+    const QStringList questionPage{"Frame1", "txtNameFirst", "cmdNext", "lblLabel(0)"};
+    const QStringList answerPage{"Frame2", "cmdBack", "lblResult(0)", "lblResult(1)"};
+    const QStringList alwaysSeen{"Label61", "lblFullBrand"};
+    const QStringList neverSeen{"cmdOpen", "fraBirthDay", "cboMonth", "lblCobrand"};
+    const auto offscreen = [&](const QStringList &names) {
+        QStringList found;
+        for (const QString &name : names) {
+            if (accessible(control(&windows.main, name.toLatin1().constData()))->state().offscreen) {
+                found << name;
+            }
+        }
+        return found;
+    };
+    const auto checkShown = [&](const QStringList &shownPage, const QStringList &pageBehind) {
+        EXPECT_EQ(offscreen(shownPage + alwaysSeen), QStringList{});
+        EXPECT_EQ(offscreen(pageBehind + neverSeen), pageBehind + neverSeen);
+    };
+    checkShown(questionPage, answerPage);
+    control(&windows.main, "cmdOpen")->setFocus();
+    EXPECT_EQ(tabStops(1), QStringList{"cmdBack"});
+
+    control<QLineEdit>(&windows.main, "txtNameFirst")->setText(QStringLiteral("anna"));
+    control<QLineEdit>(&windows.main, "txtNameLast")->setText(QStringLiteral("Lee"));
+    QTest::keyClick(control(&windows.main, "cmdNext"), Qt::Key_Space);
+    checkShown(answerPage, questionPage);
+
+    windows.promotion.hide();
+    EXPECT_TRUE(accessible(control(&windows.promotion, "txtName"))->state().offscreen);
+}
+
 TEST(ScreenReader, EnterPressesTheFocusedButtonInEveryWindowButNotTheCheckBox)
 {
     Windows windows;
