@@ -13,8 +13,7 @@ class UnseenAwareInterface : public QAccessibleInterface
 public:
     explicit UnseenAwareInterface(QAccessibleInterface *qtOwn)
         : m_qtOwn(qtOwn)
-    {
-    }
+    {}
 
     QAccessible::State state() const override
     {

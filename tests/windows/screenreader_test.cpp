@@ -123,7 +123,9 @@ TEST(ScreenReader, FindsOnlyWhatCanBeSeenOnScreen)
     const auto offscreen = [&](const QStringList &names) {
         QStringList found;
         for (const QString &name : names) {
-            if (accessible(control(&windows.main, name.toLatin1().constData()))->state().offscreen) {
+            if (accessible(control(&windows.main, name.toLatin1().constData()))
+                    ->state()
+                    .offscreen) {
                 found << name;
             }
         }
