@@ -390,7 +390,8 @@ bool write(QIODevice &device, const QSettings::SettingsMap &map)
 
 QSettings::Format iniAsTextFormat()
 {
+    // Case-sensitive: told to ignore case, QSettings hands the writer every key in lower case.
     static const QSettings::Format format = QSettings::registerFormat(
-        QStringLiteral("ini"), iniAsText::read, iniAsText::write, Qt::CaseInsensitive);
+        QStringLiteral("ini"), iniAsText::read, iniAsText::write, Qt::CaseSensitive);
     return format;
 }

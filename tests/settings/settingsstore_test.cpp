@@ -41,7 +41,7 @@ TEST(SettingsStore, ReadsEveryValueAsTextAndKeepsWhatItDoesNotOwn)
     QImage picture(2, 2, QImage::Format_RGB32);
     picture.fill(Qt::red);
     QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Settings/picture"), picture);
-    const QByteArray png = contents(path).split('\n').at(1).mid(strlen("picture="));
+    const QByteArray png = contents(path).split('\n').at(1).trimmed().mid(strlen("picture="));
     ASSERT_TRUE(png.startsWith("@Variant(")) << png.toStdString();
 
     const struct
@@ -76,7 +76,8 @@ TEST(SettingsStore, ReadsEveryValueAsTextAndKeepsWhatItDoesNotOwn)
     }
     ASSERT_TRUE(store.write(section, {{key, QStringLiteral("mine")}}));
     for (std::size_t row = 0; row < 6; ++row) {
-        EXPECT_TRUE(contents(path).contains('=' + values[row].inFile + '\n')) << row;
+        EXPECT_TRUE(contents(path).replace("\r\n", "\n").contains('=' + values[row].inFile + '\n'))
+            << row;
     }
 }
 

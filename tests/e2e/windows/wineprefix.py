@@ -7,9 +7,13 @@ import subprocess
 
 def environment(prefix, **variables):
     """The environment of programs in the prefix: no Mono, Gecko or desktop menu entries of
-    wine's own, and no log; USER names the Windows user's profile."""
-    return dict(os.environ, WINEPREFIX=prefix, WINEDEBUG='-all',
-                WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d', **variables)
+    wine's own, and no log; USER names the Windows user's profile. Debian's wine 10 aborts at
+    its first start whenever TMPDIR is set, even empty: the scratch folder is named by TMP."""
+    env = dict(os.environ, WINEPREFIX=prefix, WINEDEBUG='-all',
+               WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d', **variables)
+    if 'TMPDIR' in env:
+        env['TMP'] = env.pop('TMPDIR')
+    return env
 
 
 def create(prefix, **variables):

@@ -1,0 +1,216 @@
+#!/usr/bin/python3
+"""A blind Windows user with the keyboard alone: what a screen reader is given through UI
+Automation at each step, read by a small UI Automation client (uiaclient.cpp) beside the
+installed program under wine 10. Run by CTest through xsession.sh --wm with HUESCRY_SCREEN_READER
+set; skipped elsewhere."""
+import os
+import queue
+import re
+import subprocess
+import sys
+import threading
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path[:0] = [HERE, os.path.join(HERE, '..')]
+import uidriver as ui  # noqa: E402
+import wineprefix  # noqa: E402
+
+INSTALLER = os.environ.get('HUESCRY_INSTALLER')
+PROGRAM = r'C:\Program Files\Tavik Free Huescry\TavikFreeHuescry.exe'
+MAIN = r'^Tavik Huescry v1\.15$'
+READING_RED = 'Red. Any type of partnership on your personal front'
+SUPPORT_MESSAGE_OPENINGS = ('Orvane Softwares, such as this', 'Visit Velmora regularly.',
+                            'Velmora is a FREE online', 'Velmora needs your help.')
+REFERRAL_BOXES = ('Your Name', 'Your Email Address', "Friend's Email Address", "Friend's Name",
+                  'Your Message')
+
+
+class Element(tuple):
+    """One line of the client: (depth, control type, name, automation id, offscreen)."""
+
+    @classmethod
+    def parse(cls, line):
+        depth, kind, name, automation_id, place = line.rstrip('\n').split('\t')
+        return cls((int(depth), kind, name, automation_id, place == 'offscreen'))
+
+    kind = property(lambda self: self[1])
+    name = property(lambda self: self[2])
+    automation_id = property(lambda self: self[3])
+    offscreen = property(lambda self: self[4])
+
+
+class FocusEvents:
+    """The focus changes a screen reader hears of, as they come."""
+
+    def __init__(self, client, env):
+        self.process = subprocess.Popen(['wine', client, 'events'], env=env, text=True,
+                                        encoding='utf-8', stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.lines = queue.Queue()
+        threading.Thread(target=self._read, daemon=True).start()
+        self.assert_next(lambda line: line == 'listening\n', 'the client listening', raw=True)
+
+    def _read(self):
+        for line in self.process.stdout:
+            self.lines.put(line)
+
+    def assert_next(self, wanted, what, raw=False):
+        """Waits for a focus change that is wanted; the ones before it are passed over."""
+        seen = []
+        while True:
+            try:
+                line = self.lines.get(timeout=ui.TIMEOUT)
+            except queue.Empty:
+                raise AssertionError('no focus change to %s; heard %r' % (what, seen)) from None
+            item = line if raw else Element.parse(line)
+            if wanted(item):
+                return item
+            seen.append(item)
+
+    def stop(self):
+        try:
+            self.process.stdin.close()
+        except BrokenPipeError:
+            pass  # ended with the prefix's other programs
+        self.process.wait(30)
+
+
+@unittest.skipUnless(os.environ.get('HUESCRY_SCREEN_READER'), 'run by its own CTest entry')
+class BlindWindowsUser(unittest.TestCase):
+    def setUp(self):
+        run = os.environ['HARNESS_RUN']
+        self.client = os.path.join(run, 'uiaclient.exe')
+        subprocess.run(['x86_64-w64-mingw32-g++-posix', '-O1', '-static', '-o', self.client,
+                        os.path.join(HERE, 'uiaclient.cpp'), '-lole32', '-loleaut32', '-luuid'],
+                       check=True, timeout=120)
+        self.prefix = os.path.join(run, 'prefix')
+        self.env = wineprefix.create(self.prefix)
+        self.addCleanup(subprocess.run, ['wineserver', '-k'], env=self.env)
+        subprocess.run(['wine', INSTALLER, '/S'], env=self.env, check=True, timeout=120)
+
+    def uia(self, *command):
+        """The client's answer: for tree and focus, the window in front and its elements. It
+        fails when UI Automation fails or the window no longer answers."""
+        answer = subprocess.run(['wine', self.client, *command], env=self.env, text=True,
+                                encoding='utf-8', capture_output=True, timeout=120)
+        self.assertEqual(answer.returncode, 0, 'uiaclient %s: %s' % (command, answer.stderr))
+        lines = answer.stdout.splitlines()
+        if command[0] == 'answers':
+            return None
+        self.front = lines[0].split('\t')[1]
+        return [Element.parse(line) for line in lines[1:]]
+
+    def step(self, keys, kind, name, what=None):
+        """A step a reader hears, after which the window in front still answers. Under wine a
+        window that was in front cannot be asked once another has closed: the check waits for
+        the next window that comes to the front."""
+        heard = self.hears(keys, kind, name, what)
+        if self.front:
+            self.uia('answers', self.front)
+        return heard
+
+    def tree(self, wid=None):
+        """The tree of the window in front or, given its X window, of the window at its middle:
+        once a window has closed, wine names no window in front until one is clicked."""
+        if wid is None:
+            return self.uia('tree')
+        geometry = ui.x('xdotool', 'getwindowgeometry', str(wid))
+        left, top = re.search(r'Position: (\d+),(\d+)', geometry).groups()
+        width, height = re.search(r'Geometry: (\d+)x(\d+)', geometry).groups()
+        return self.uia('tree', str(int(left) + int(width) // 2), str(int(top) + int(height) // 2))
+
+    def hears(self, keys, kind, name, what=None):
+        ui.key(*keys)
+        return self.events.assert_next(
+            lambda element: element.kind != 'Window' and element.kind.startswith(kind) and
+            element.name.startswith(name),
+            what or '%s "%s"' % (kind, name))
+
+    def assert_only_the_page_shown_on_screen(self, shown, behind):
+        """The page not shown, the offer behind the other and what lies below the window's edge
+        are off screen, or absent; the page in front is on screen."""
+        tree = self.tree()
+        elements = {element.automation_id.split('.')[-1]: element for element in tree}
+        for name in shown:
+            self.assertFalse(elements[name].offscreen, name)
+        for name in behind + ('cmdOpen', 'fraBirthDay'):
+            self.assertTrue(name not in elements or elements[name].offscreen, name)
+        offers = [elements[name].offscreen for name in ('lblCobrand', 'lblFullBrand')]
+        self.assertEqual(sorted(offers), [False, True])
+
+    def start(self):
+        """The installed program, with a screen reader listening for focus changes."""
+        self.events = FocusEvents(self.client, self.env)
+        self.addCleanup(self.events.stop)
+        program = subprocess.Popen(['wine', PROGRAM], env=self.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.addCleanup(program.kill)
+        return program
+
+    def start_main(self):
+        program = self.start()
+        (main, _), = ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60,
+                                   what='the main window')
+        ui.focus(main)
+        return program, main
+
+    def test_hears_every_step_with_the_keyboard_alone(self):
+        program, main = self.start_main()
+        self.assertEqual(self.uia('focus')[0][1:3], ('Edit', 'Enter First Name'))
+        self.assert_only_the_page_shown_on_screen(('txtNameFirst', 'cmdNext'),
+                                                  ('cmdBack', 'lblResult(1)', 'Frame2'))
+
+        # A reading, heard where the focus lands, named with its colour.
+        ui.type_text('anna')
+        self.step(['Tab'], 'Edit', 'Enter Last Name')
+        ui.type_text('Lee')
+        self.step(['alt+a'], 'Text', READING_RED, 'the reading')
+        self.assert_only_the_page_shown_on_screen(('cmdBack', 'lblResult(1)', 'Frame2'),
+                                                  ('txtNameFirst', 'cmdNext', 'Frame1'))
+        self.step(['alt+b'], 'Edit', 'Enter First Name')
+
+        # Return on the focused Ask button asks too.
+        ui.type_text('anna')
+        ui.key('Tab')
+        ui.type_text('Lee')
+        self.step(['Tab'], 'Button', 'Ask The Huescry')
+        self.step(['Return'], 'Text', READING_RED, 'the reading')
+        self.step(['alt+b'], 'Edit', 'Enter First Name')
+
+        # Alt, then Down: the File menu's entries.
+        self.step(['alt'], 'MenuItem', 'File')
+        self.step(['Down'], 'MenuItem', 'Exit')
+        ui.key('Escape', 'Escape')
+
+        # The About window's button.
+        self.step(['alt+h', 'a'], 'Button', 'OK', 'the About window')
+        subprocess.run(['wineserver', '-k'], env=self.env, check=True, timeout=60)
+
+        # Closing the main window: the promotion window with its title, its support message and
+        # the focus on Exit.
+        program, main = self.start_main()
+        self.front = None
+        ui.key('alt+F4')
+        (promotion, _), = ui.wait_until(
+            lambda: [w for w in ui.windows(name=MAIN) if w[0] != main], what='the promotion window')
+        self.events.assert_next(lambda element: element.name == 'Exit', 'Exit')
+        tree = self.tree(promotion)
+        self.assertEqual(tree[0][1:3], ('Window', 'Tavik Huescry v1.15'))
+        self.assertTrue(any(element.name.startswith(SUPPORT_MESSAGE_OPENINGS)
+                            for element in tree), tree)
+
+        # Tab round the window twice: every refer-a-friend box named on each visit.
+        # Eight stops: the check box, five boxes, Refer and Exit.
+        visited = [self.step(['Tab'], '', '', 'the next stop').name for _ in range(2 * 8)]
+        self.assertEqual(visited[:8], visited[8:])
+        for box in REFERRAL_BOXES:
+            self.assertEqual(visited.count(box), 2, visited)
+
+        ui.focus(promotion)
+        ui.key('alt+x')
+        self.assertEqual(program.wait(30), 0)
+
+
+if __name__ == '__main__':
+    unittest.main(warnings='ignore')
