@@ -1,7 +1,5 @@
 #include "settings/settingsstore.h"
 
-#include "settings/iniastext.h"
-
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -29,7 +27,7 @@ void SettingsStore::open()
     const QFileInfo file(m_filePath);
     // Writing over a file we cannot read would lose what it holds.
     m_writable = !file.exists() || file.isReadable();
-    m_settings = std::make_unique<QSettings>(m_filePath, iniAsTextFormat());
+    m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
     // QSettings parses lazily: asking for the keys makes it read the file now.
     m_settings->allKeys();
     if (m_settings->status() != QSettings::FormatError) {
@@ -42,7 +40,7 @@ void SettingsStore::open()
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
     m_writable = QFile::rename(m_filePath, asideName);
     if (m_writable) {
-        m_settings = std::make_unique<QSettings>(m_filePath, iniAsTextFormat());
+        m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
     }
 }
 
