@@ -3,6 +3,7 @@
 Automation at each step, read by a small UI Automation client (uiaclient.cpp) beside the
 installed program under wine 10. Run by CTest through xsession.sh --wm with HUESCRY_SCREEN_READER
 set; skipped elsewhere."""
+import collections
 import os
 import queue
 import re
@@ -26,18 +27,13 @@ REFERRAL_BOXES = ('Your Name', 'Your Email Address', "Friend's Email Address", "
                   'Your Message')
 
 
-class Element(tuple):
-    """One line of the client: (depth, control type, name, automation id, offscreen)."""
+# One line of the client.
+Element = collections.namedtuple('Element', 'depth kind name automation_id offscreen')
 
-    @classmethod
-    def parse(cls, line):
-        depth, kind, name, automation_id, place = line.rstrip('\n').split('\t')
-        return cls((int(depth), kind, name, automation_id, place == 'offscreen'))
 
-    kind = property(lambda self: self[1])
-    name = property(lambda self: self[2])
-    automation_id = property(lambda self: self[3])
-    offscreen = property(lambda self: self[4])
+def parse_element(line):
+    depth, kind, name, automation_id, place = line.rstrip('\n').split('\t')
+    return Element(int(depth), kind, name, automation_id, place == 'offscreen')
 
 
 class FocusEvents:
@@ -63,7 +59,7 @@ class FocusEvents:
                 line = self.lines.get(timeout=ui.TIMEOUT)
             except queue.Empty:
                 raise AssertionError('no focus change to %s; heard %r' % (what, seen)) from None
-            item = line if raw else Element.parse(line)
+            item = line if raw else parse_element(line)
             if wanted(item):
                 return item
             seen.append(item)
@@ -99,13 +95,17 @@ class BlindWindowsUser(unittest.TestCase):
         if command[0] == 'answers':
             return None
         self.front = lines[0].split('\t')[1]
-        return [Element.parse(line) for line in lines[1:]]
+        return [parse_element(line) for line in lines[1:]]
 
     def step(self, keys, kind, name, what=None):
-        """A step a reader hears, after which the window in front still answers. Under wine a
-        window that was in front cannot be asked once another has closed: the check waits for
-        the next window that comes to the front."""
-        heard = self.hears(keys, kind, name, what)
+        """A step a reader hears as the focus change it brings, after which the window in front
+        still answers. Under wine a window that was in front cannot be asked once another has
+        closed: the check waits for the next window that comes to the front."""
+        ui.key(*keys)
+        heard = self.events.assert_next(
+            lambda change: change.kind != 'Window' and change.kind.startswith(kind) and
+            change.name.startswith(name),
+            what or '%s "%s"' % (kind, name))
         if self.front:
             self.uia('answers', self.front)
         return heard
@@ -119,13 +119,6 @@ class BlindWindowsUser(unittest.TestCase):
         left, top = re.search(r'Position: (\d+),(\d+)', geometry).groups()
         width, height = re.search(r'Geometry: (\d+)x(\d+)', geometry).groups()
         return self.uia('tree', str(int(left) + int(width) // 2), str(int(top) + int(height) // 2))
-
-    def hears(self, keys, kind, name, what=None):
-        ui.key(*keys)
-        return self.events.assert_next(
-            lambda element: element.kind != 'Window' and element.kind.startswith(kind) and
-            element.name.startswith(name),
-            what or '%s "%s"' % (kind, name))
 
     def assert_only_the_page_shown_on_screen(self, shown, behind):
         """The page not shown, the offer behind the other and what lies below the window's edge
@@ -194,7 +187,7 @@ class BlindWindowsUser(unittest.TestCase):
         ui.key('alt+F4')
         (promotion, _), = ui.wait_until(
             lambda: [w for w in ui.windows(name=MAIN) if w[0] != main], what='the promotion window')
-        self.events.assert_next(lambda element: element.name == 'Exit', 'Exit')
+        self.events.assert_next(lambda change: change.name == 'Exit', 'Exit')
         tree = self.tree(promotion)
         self.assertEqual(tree[0][1:3], ('Window', 'Tavik Huescry v1.15'))
         self.assertTrue(any(element.name.startswith(SUPPORT_MESSAGE_OPENINGS)
