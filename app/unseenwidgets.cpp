@@ -33,7 +33,19 @@ public:
     {
         return m_qtOwn->relations(match);
     }
-    QAccessibleInterface *focusChild() const override { return m_qtOwn->focusChild(); }
+    QAccessibleInterface *focusChild() const override
+    {
+        // Qt's answer for a widget whose window is not active asks the focused widget's
+        // interface for its own focus child, and stops only when that is Qt's own interface.
+        // It meets this one, which would ask again without end: the second time, say "none".
+        if (m_askingForFocusChild) {
+            return nullptr;
+        }
+        m_askingForFocusChild = true;
+        QAccessibleInterface *child = m_qtOwn->focusChild();
+        m_askingForFocusChild = false;
+        return child;
+    }
     QAccessibleInterface *childAt(int x, int y) const override { return m_qtOwn->childAt(x, y); }
     QAccessibleInterface *parent() const override { return m_qtOwn->parent(); }
     QAccessibleInterface *child(int index) const override { return m_qtOwn->child(index); }
@@ -60,6 +72,7 @@ public:
 private:
     // Kept in Qt's cache beside this one, and deleted with the widget as this one is.
     QAccessibleInterface *m_qtOwn;
+    mutable bool m_askingForFocusChild = false;
 };
 
 bool askingQt = false;

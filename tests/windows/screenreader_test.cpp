@@ -146,6 +146,11 @@ TEST(ScreenReader, FindsOnlyWhatCanBeSeenOnScreen)
 
     windows.promotion.hide();
     EXPECT_TRUE(accessible(control(&windows.promotion, "txtName"))->state().offscreen);
+
+    // What Windows asks when a window comes back to the front, before it is active again.
+    control(&windows.promotion, "txtName")->setFocus();
+    EXPECT_EQ(accessible(&windows.promotion)->focusChild(),
+              accessible(control(&windows.promotion, "txtName")));
 }
 
 TEST(ScreenReader, EnterPressesTheFocusedButtonInEveryWindowButNotTheCheckBox)
