@@ -21,6 +21,12 @@ INSTALLER = os.environ.get('HUESCRY_INSTALLER')
 PROGRAM = r'C:\Program Files\Tavik Free Huescry\TavikFreeHuescry.exe'
 MAIN = r'^Tavik Huescry v1\.15$'
 READING_RED = 'Red. Any type of partnership on your personal front'
+ABOUT_OPENING = 'Colors are known to have great'
+UPDATE_QUESTION = ('There maybe an update to this software available Do you want to check for an '
+                   'update?')
+# libfaketime's preload, for a start fifteen days after the first, when the update question comes.
+FIFTEEN_DAYS_LATER = {'LD_PRELOAD': '/usr/lib/x86_64-linux-gnu/faketime/libfaketimeMT.so.1',
+                      'FAKETIME': '+15d'}
 SUPPORT_MESSAGE_OPENINGS = ('Orvane Softwares, such as this', 'Visit Velmora regularly.',
                             'Velmora is a FREE online', 'Velmora needs your help.')
 REFERRAL_BOXES = ('Your Name', 'Your Email Address', "Friend's Email Address", "Friend's Name",
@@ -86,39 +92,49 @@ class BlindWindowsUser(unittest.TestCase):
         subprocess.run(['wine', INSTALLER, '/S'], env=self.env, check=True, timeout=120)
 
     def uia(self, *command):
-        """The client's answer: for tree and focus, the window in front and its elements. It
-        fails when UI Automation fails or the window no longer answers."""
+        """The client's answer: for tree and focus, the window asked and its elements. It fails
+        when UI Automation fails or the window no longer answers."""
         answer = subprocess.run(['wine', self.client, *command], env=self.env, text=True,
                                 encoding='utf-8', capture_output=True, timeout=120)
         self.assertEqual(answer.returncode, 0, 'uiaclient %s: %s' % (command, answer.stderr))
         lines = answer.stdout.splitlines()
         if command[0] == 'answers':
             return None
-        self.front = lines[0].split('\t')[1]
+        self.asked = lines[0].split('\t')[1]
         return [parse_element(line) for line in lines[1:]]
 
     def step(self, keys, kind, name, what=None):
-        """A step a reader hears as the focus change it brings, after which the window in front
-        still answers. Under wine a window that was in front cannot be asked once another has
-        closed: the check waits for the next window that comes to the front."""
+        """A step a reader hears as the focus change it brings, after which the program's window
+        still answers."""
         ui.key(*keys)
         heard = self.events.assert_next(
             lambda change: change.kind != 'Window' and change.kind.startswith(kind) and
             change.name.startswith(name),
             what or '%s "%s"' % (kind, name))
-        if self.front:
-            self.uia('answers', self.front)
+        self.uia('answers', self.window)
         return heard
 
     def tree(self, wid=None):
         """The tree of the window in front or, given its X window, of the window at its middle:
-        once a window has closed, wine names no window in front until one is clicked."""
+        wine names no window in front once one of the program's has closed."""
         if wid is None:
             return self.uia('tree')
         geometry = ui.x('xdotool', 'getwindowgeometry', str(wid))
         left, top = re.search(r'Position: (\d+),(\d+)', geometry).groups()
         width, height = re.search(r'Geometry: (\d+)x(\d+)', geometry).groups()
         return self.uia('tree', str(int(left) + int(width) // 2), str(int(top) + int(height) // 2))
+
+    def new_window(self, title, besides=None):
+        """A window of the program that comes up, and its tree."""
+        (wid, _), = ui.wait_until(
+            lambda: [w for w in ui.windows(name=title) if w[0] != besides], timeout=60,
+            what='a window "%s"' % title)
+        return wid, self.tree(wid)
+
+    def assert_read(self, tree, *openings):
+        for opening in openings:
+            self.assertTrue(any(element.name.startswith(opening) for element in tree),
+                            '%r in %r' % (opening, tree))
 
     def assert_only_the_page_shown_on_screen(self, shown, behind):
         """The page not shown, the offer behind the other and what lies below the window's edge
@@ -132,25 +148,22 @@ class BlindWindowsUser(unittest.TestCase):
         offers = [elements[name].offscreen for name in ('lblCobrand', 'lblFullBrand')]
         self.assertEqual(sorted(offers), [False, True])
 
-    def start(self):
+    def start(self, env=None):
         """The installed program, with a screen reader listening for focus changes."""
         self.events = FocusEvents(self.client, self.env)
         self.addCleanup(self.events.stop)
-        program = subprocess.Popen(['wine', PROGRAM], env=self.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+        program = subprocess.Popen(['wine', PROGRAM], env=dict(self.env, **(env or {})),
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.addCleanup(program.kill)
         return program
 
-    def start_main(self):
-        program = self.start()
+    def test_hears_every_step_with_the_keyboard_alone(self):
+        self.start()
         (main, _), = ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60,
                                    what='the main window')
         ui.focus(main)
-        return program, main
-
-    def test_hears_every_step_with_the_keyboard_alone(self):
-        program, main = self.start_main()
         self.assertEqual(self.uia('focus')[0][1:3], ('Edit', 'Enter First Name'))
+        self.window = self.asked
         self.assert_only_the_page_shown_on_screen(('txtNameFirst', 'cmdNext'),
                                                   ('cmdBack', 'lblResult(1)', 'Frame2'))
 
@@ -176,22 +189,37 @@ class BlindWindowsUser(unittest.TestCase):
         self.step(['Down'], 'MenuItem', 'Exit')
         ui.key('Escape', 'Escape')
 
-        # The About window's button.
+        # The About window read, and Escape closes it.
         self.step(['alt+h', 'a'], 'Button', 'OK', 'the About window')
+        self.assert_read(self.new_window(MAIN, besides=main)[1], ABOUT_OPENING)
+        self.step(['Escape'], 'Edit', 'Enter First Name')
+
+        # A refused key: the message box read.
+        self.step(['5'], 'Button', 'OK', 'the message box')
+        self.assert_read(self.new_window('^Tavik Huescry$')[1], 'Please Enter Character Only')
+        self.step(['Return'], 'Edit', 'Enter First Name')
         subprocess.run(['wineserver', '-k'], env=self.env, check=True, timeout=60)
+
+        # Fifteen days on, the update question comes first: its message, Yes and No.
+        program = self.start(FIFTEEN_DAYS_LATER)
+        question, tree = self.new_window('^Tavik Huescry$')
+        self.assert_read(tree, UPDATE_QUESTION, 'Yes', 'No')
+        self.window = self.asked
+        self.step(['Tab'], 'Button', 'No')
+        ui.key('Return')
+        (main, _), = ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60,
+                                   what='the main window')
+        self.events.assert_next(lambda change: change.name == 'Enter First Name', 'the first box')
 
         # Closing the main window: the promotion window with its title, its support message and
         # the focus on Exit.
-        program, main = self.start_main()
-        self.front = None
+        ui.focus(main)
         ui.key('alt+F4')
-        (promotion, _), = ui.wait_until(
-            lambda: [w for w in ui.windows(name=MAIN) if w[0] != main], what='the promotion window')
+        promotion, tree = self.new_window(MAIN, besides=main)
+        self.window = self.asked
         self.events.assert_next(lambda change: change.name == 'Exit', 'Exit')
-        tree = self.tree(promotion)
         self.assertEqual(tree[0][1:3], ('Window', 'Tavik Huescry v1.15'))
-        self.assertTrue(any(element.name.startswith(SUPPORT_MESSAGE_OPENINGS)
-                            for element in tree), tree)
+        self.assert_read(tree, SUPPORT_MESSAGE_OPENINGS)
 
         # Tab round the window twice: every refer-a-friend box named on each visit.
         # Eight stops: the check box, five boxes, Refer and Exit.
