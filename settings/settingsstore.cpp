@@ -1,5 +1,7 @@
 #include "settings/settingsstore.h"
 
+#include "settings/iniastext.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +19,9 @@ SettingsStore::~SettingsStore() = default;
 // application data on Windows, which follows the user from machine to machine.
 QString SettingsStore::userFilePath(const QString &applicationName)
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tavik"),
+    // Named through this program's own format: asked through Qt's, Qt would read the file with
+    // its own reader, and keep what it read for the store to use.
+    return QSettings(iniAsTextFormat(), QSettings::UserScope, QStringLiteral("Tavik"),
                      applicationName)
         .fileName();
 }
@@ -27,7 +31,7 @@ void SettingsStore::open()
     const QFileInfo file(m_filePath);
     // Writing over a file we cannot read would lose what it holds.
     m_writable = !file.exists() || file.isReadable();
-    m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+    m_settings = std::make_unique<QSettings>(m_filePath, iniAsTextFormat());
     // QSettings parses lazily: asking for the keys makes it read the file now.
     m_settings->allKeys();
     if (m_settings->status() != QSettings::FormatError) {
@@ -40,7 +44,7 @@ void SettingsStore::open()
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddHHmmss"));
     m_writable = QFile::rename(m_filePath, asideName);
     if (m_writable) {
-        m_settings = std::make_unique<QSettings>(m_filePath, QSettings::IniFormat);
+        m_settings = std::make_unique<QSettings>(m_filePath, iniAsTextFormat());
     }
 }
 

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -48,13 +47,11 @@ TEST_F(StartupWindowTest, ASecondCopySaysSoAndEndsWithoutShowingAWindow)
 
 TEST_F(StartupWindowTest, TheReminderAsksBeforeAnyWindowShows)
 {
-    {
-        QSettings store(platform.settingsPath, QSettings::IniFormat);
-        // "Duration" = 2000-01-01, scrambled, as a run long ago kept it.
-        store.setValue(
-            QString::fromUtf16(u"Settings/\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"),
-            QString::fromUtf16(u"\u2021\u2026\u2026\u2026\u201A\u2026\u2020\u201A\u2026\u2020"));
-    }
+    // "Duration" = 2000-01-01, scrambled, as a run long ago kept it.
+    writeAsQtIni(
+        platform.settingsPath,
+        QString::fromUtf16(u"Settings/\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u00C3"),
+        QString::fromUtf16(u"\u2021\u2026\u2026\u2026\u201A\u2026\u2020\u201A\u2026\u2020"));
     bool mainWindowWhileAsked = true;
     platform.whileMessageShown = [&](const FakePlatform::Message &) {
         mainWindowWhileAsked = startup.mainWindow() != nullptr;

@@ -1,9 +1,13 @@
 #include "settings/settingsstore.h"
 
+#include "support/fakeplatform.h"
 #include "support/qtprinters.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,6 +32,87 @@ TEST(SettingsStore, KeepsScrambledNamesAndValuesAcrossRuns)
     EXPECT_EQ(SettingsStore(path).read(section, key), value);
     EXPECT_EQ(SettingsStore(path).read(section, QStringLiteral("Other")), QStringLiteral("2"));
     EXPECT_EQ(SettingsStore(path).read(section, QStringLiteral("missing")), QString());
+}
+
+// Another program, or a profile synced from elsewhere, may have put anything in the file. Every
+// value is read as the text it is: none reaches Qt's typed values, pictures among them.
+TEST(SettingsStore, ReadsEveryValueAsTextAndKeepsWhatItDoesNotOwn)
+{
+    // The user's file, named as at start-up: naming it must not have Qt read it its own way.
+    QTemporaryDir folder;
+    const QString usualFolder = QFileInfo(SettingsStore::userFilePath(QStringLiteral("x"))).path();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
+    const auto restore = qScopeGuard([&] {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QFileInfo(usualFolder).path());
+    });
+    const QString path = SettingsStore::userFilePath(QStringLiteral("TavikFreeHuescry"));
+    ASSERT_TRUE(path.startsWith(folder.path()));
+    QImage picture(2, 2, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    writeAsQtIni(path, QStringLiteral("Settings/picture"), picture);
+    const QByteArray png = contents(path).split('\n').at(1).trimmed().mid(strlen("picture="));
+    ASSERT_TRUE(png.startsWith("@Variant(")) << png.toStdString();
+
+    const struct
+    {
+        QByteArray inFile;
+        QString read;
+    } values[] = {
+        {png, QString::fromLatin1(png)},
+        {"@ByteArray(abc)", "@ByteArray(abc)"},
+        {"@Rect(1 2 3 4)", "@Rect(1 2 3 4)"},
+        {"@DateTime(\\0\\0)", "@DateTime(\\0\\0)"},
+        {"@Invalid()", "@Invalid()"},
+        {"a, b", "a, b"},
+        {"@@Variant(x)", "@Variant(x)"},
+        {"@String(x)", "x"},
+        {"\"a, b\" ", "a, b"},
+        {"x\\x41y\\t", "xAy\t"},
+        {"  \xc3\xbc ; a comment", QString::fromUtf16(u"\u00FC")},
+    };
+    QByteArray file = "[Settings]\n";
+    for (std::size_t row = 0; row < std::size(values); ++row) {
+        file += "v" + QByteArray::number(row) + '=' + values[row].inFile + '\n';
+    }
+    QFile written(path);
+    ASSERT_TRUE(written.open(QIODevice::WriteOnly));
+    written.write(file);
+    written.close();
+
+    SettingsStore store(SettingsStore::userFilePath(QStringLiteral("TavikFreeHuescry")));
+    for (std::size_t row = 0; row < std::size(values); ++row) {
+        EXPECT_EQ(store.read(section, "v" + QString::number(row)), values[row].read) << row;
+    }
+    ASSERT_TRUE(store.write(section, {{key, QStringLiteral("mine")}}));
+    for (std::size_t row = 0; row < 6; ++row) {
+        EXPECT_TRUE(contents(path).replace("\r\n", "\n").contains('=' + values[row].inFile + '\n'))
+            << row;
+    }
+}
+
+// Files written by earlier builds through Qt's INI format read the same, and theirs read ours.
+TEST(SettingsStore, ReadsAndWritesQtsOwnIniText)
+{
+    const QString texts[] = {
+        QString::fromUtf16(u"\u2020\u2026\u0081 \u00B6"),
+        "@starts with at",
+        "a, b; c=d",
+        " spaced ",
+        "quote \" and \\",
+        QString::fromUtf16(u"tab\tline\r\nnul\u0000 \U0001F600"),
+        "",
+    };
+    QTemporaryDir folder;
+    const QString qtsPath = folder.filePath(QStringLiteral("qt.ini"));
+    const QString oursPath = folder.filePath(QStringLiteral("ours.ini"));
+    for (const QString &text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        writeAsQtIni(qtsPath, section + u'/' + key, text);
+        EXPECT_EQ(SettingsStore(qtsPath).read(section, key), text);
+        ASSERT_TRUE(SettingsStore(oursPath).write(section, {{key, text}}));
+        EXPECT_EQ(readAsQtIni(oursPath, section + u'/' + key), text);
+    }
 }
 
 TEST(SettingsStore, SetsAsideAFileItCannotParseRatherThanOverwritingIt)

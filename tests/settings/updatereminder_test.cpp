@@ -9,7 +9,6 @@
 #include "web/siteaddress.h"
 
 #include <QLocale>
-#include <QSettings>
 
 #include <gtest/gtest.h>
 
@@ -24,19 +23,18 @@ QString scrambled(const QString &text)
     return toQString(oracle::ScrambleText(utf16(text)));
 }
 
-// The store as another program would read it: the raw file, keys and values unscrambled.
+// The store as another program would read it: keys and values unscrambled.
 QString stored(const QString &path, const char *key)
 {
-    QSettings file(path, QSettings::IniFormat);
     const QString value =
-        file.value(QStringLiteral("Settings/") + scrambled(QLatin1String(key))).toString();
+        readAsQtIni(path, QStringLiteral("Settings/") + scrambled(QLatin1String(key))).toString();
     return toQString(oracle::UnscrambleText(utf16(value)));
 }
 
 void store(const QString &path, const char *key, const QString &value)
 {
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(QStringLiteral("Settings/") + scrambled(QLatin1String(key)), scrambled(value));
+    writeAsQtIni(path, QStringLiteral("Settings/") + scrambled(QLatin1String(key)),
+                 scrambled(value));
 }
 
 class UpdateReminderTest : public testing::Test
@@ -59,11 +57,11 @@ TEST_F(UpdateReminderTest, FirstRunRecordsCountAndTodayScrambledAndAsksNothing)
 {
     run();
     EXPECT_TRUE(platform.messages.empty());
-    QSettings file(platform.settingsPath, QSettings::IniFormat);
     // "Install" and "1", each code shifted up by 85.
-    EXPECT_EQ(file.value(QString::fromUtf16(u"Settings/\u017E\u00C3\u00C8\u00C9\u00B6\u00C1\u00C1"))
-                  .toString(),
-              QString::fromUtf16(u"\u2020"));
+    EXPECT_EQ(
+        readAsQtIni(platform.settingsPath,
+                    QString::fromUtf16(u"Settings/\u017E\u00C3\u00C8\u00C9\u00B6\u00C1\u00C1")),
+        QString::fromUtf16(u"\u2020"));
     EXPECT_EQ(stored(platform.settingsPath, "Duration"), QStringLiteral("12/8/2026"));
     EXPECT_TRUE(platform.openedAddresses.empty());
 }
