@@ -147,6 +147,10 @@ def windows_figures():
         if baseline_build:
             print('    program / earlier build: time %.2f' % (
                 median(samples['program'], 0) / median(samples['earlier build'], 0)))
+        shaping = subprocess.run(installed_copy(prefix, 'program', windows_build,
+                                                'bench_mark_shaping.exe'),
+                                 capture_output=True, text=True, check=True)
+        print(shaping.stdout.rstrip())
     finally:
         subprocess.run(['wineserver', '-k'])
         server.wait()
