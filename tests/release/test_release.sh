@@ -33,6 +33,9 @@ if ! cmp -s "$work/one released/SHA256SUMS" "$work/the other released/SHA256SUMS
 fi
 (cd "$work/one released" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 echo "release: two checkouts released the same bytes"
+"$root/tests/release/check_sbom.py" "$work/one released"/*.cdx.json ||
+    fail "a bill of materials does not follow CycloneDX's schema"
+echo "release: both bills of materials follow CycloneDX 1.5's schema"
 "$root/tests/release/test_apt_repository.sh" "$work/one released"
 unset HUESCRY_APT_KEY
 

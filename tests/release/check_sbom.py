@@ -1,0 +1,66 @@
+#!/usr/bin/python3
+"""Validates bills of materials against the official CycloneDX 1.5 JSON schema, as the
+CycloneDX library publishes it on the npm registry; fetched once per machine into the cache.
+Usage: check_sbom.py SBOM..."""
+import base64
+import hashlib
+import io
+import json
+import os
+import sys
+import tarfile
+import urllib.request
+
+import jsonschema
+
+PACKAGE = 'https://registry.npmjs.org/@cyclonedx/cyclonedx-library/-/cyclonedx-library-10.3.0.tgz'
+INTEGRITY = ('sha512-RIT28sp1U0PCHaaeF3yNRwk6Jig/XJ8UsYAVOMYaHQ+0VVOvsjcp0PTWQFLUqJFF8XMud+Kdq6G+'
+             'wtDAh+QJFA==')
+SCHEMAS = ('bom-1.5', 'spdx', 'jsf-0.82')
+BASE = 'http://cyclonedx.org/schema/'
+
+
+def schemas():
+    cache = os.path.join(os.environ.get('HUESCRY_CACHE_DIR') or os.path.join(
+        os.environ.get('XDG_CACHE_HOME') or os.path.expanduser('~/.cache'), 'huescry'),
+        'cyclonedx-schema-10.3.0')
+    if not os.path.isdir(cache):
+        with urllib.request.urlopen(PACKAGE, timeout=60) as answer:
+            package = answer.read()
+        digest = 'sha512-' + base64.b64encode(hashlib.sha512(package).digest()).decode()
+        if digest != INTEGRITY:
+            sys.exit('check_sbom: %s is not the package published as %s' % (PACKAGE, INTEGRITY))
+        os.makedirs(cache + '.part', exist_ok=True)
+        with tarfile.open(fileobj=io.BytesIO(package)) as archive:
+            for name in SCHEMAS:
+                member = archive.extractfile('package/res/schema/%s.SNAPSHOT.schema.json' % name)
+                with open(os.path.join(cache + '.part', name + '.json'), 'wb') as file:
+                    file.write(member.read())
+        os.rename(cache + '.part', cache)
+    loaded = {}
+    for name in SCHEMAS:
+        with open(os.path.join(cache, name + '.json'), encoding='utf-8') as file:
+            loaded[name] = json.load(file)
+    return loaded
+
+
+def main():
+    loaded = schemas()
+    # The schema names the others by their file names in the package.
+    store = {BASE + name + '.SNAPSHOT.schema.json': schema for name, schema in loaded.items()}
+    bom = loaded['bom-1.5']
+    validator = jsonschema.Draft7Validator(
+        bom, resolver=jsonschema.RefResolver(BASE + 'bom-1.5.schema.json', bom, store=store),
+        format_checker=jsonschema.FormatChecker())
+    failed = False
+    for path in sys.argv[1:]:
+        with open(path, encoding='utf-8') as file:
+            errors = sorted(validator.iter_errors(json.load(file)), key=str)
+        for error in errors:
+            print('%s: %s at %s' % (path, error.message, '/'.join(map(str, error.path))))
+        failed = failed or bool(errors)
+    sys.exit(1 if failed else 0)
+
+
+if __name__ == '__main__':
+    main()
