@@ -157,10 +157,14 @@ class BlindWindowsUser(unittest.TestCase):
         self.addCleanup(program.kill)
         return program
 
-    def test_hears_every_step_with_the_keyboard_alone(self):
-        self.start()
+    def main_window(self):
         (main, _), = ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60,
                                    what='the main window')
+        return main
+
+    def test_hears_every_step_with_the_keyboard_alone(self):
+        self.start()
+        main = self.main_window()
         ui.focus(main)
         self.assertEqual(self.uia('focus')[0][1:3], ('Edit', 'Enter First Name'))
         self.window = self.asked
@@ -202,13 +206,12 @@ class BlindWindowsUser(unittest.TestCase):
 
         # Fifteen days on, the update question comes first: its message, Yes and No.
         program = self.start(FIFTEEN_DAYS_LATER)
-        question, tree = self.new_window('^Tavik Huescry$')
+        _, tree = self.new_window('^Tavik Huescry$')
         self.assert_read(tree, UPDATE_QUESTION, 'Yes', 'No')
         self.window = self.asked
         self.step(['Tab'], 'Button', 'No')
         ui.key('Return')
-        (main, _), = ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60,
-                                   what='the main window')
+        main = self.main_window()
         self.events.assert_next(lambda change: change.name == 'Enter First Name', 'the first box')
 
         # Closing the main window: the promotion window with its title, its support message and
