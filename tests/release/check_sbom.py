@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Validates bills of materials against the official CycloneDX 1.5 JSON schema, as the
 CycloneDX library publishes it on the npm registry; fetched once per machine into the cache.
+Each vulnerability must be stated for a component inside, at the version that is inside.
 Usage: check_sbom.py SBOM..."""
 import base64
 import hashlib
@@ -55,9 +56,18 @@ def main():
     failed = False
     for path in sys.argv[1:]:
         with open(path, encoding='utf-8') as file:
-            errors = sorted(validator.iter_errors(json.load(file)), key=str)
+            document = json.load(file)
+        errors = sorted(validator.iter_errors(document), key=str)
         for error in errors:
             print('%s: %s at %s' % (path, error.message, '/'.join(map(str, error.path))))
+        inside = {component['bom-ref']: component['version'] for component in document['components']}
+        for vulnerability in document.get('vulnerabilities', []):
+            for affected in vulnerability['affects']:
+                if [version['version'] for version in affected['versions']] != \
+                        [inside.get(affected['ref'])]:
+                    errors.append(vulnerability['id'])
+                    print('%s: %s is not stated for the version of %s inside' % (
+                        path, vulnerability['id'], affected['ref']))
         failed = failed or bool(errors)
     sys.exit(1 if failed else 0)
 
