@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-// The program's QApplication, with three mends for screen readers that Qt 6.4 lacks:
+// The program's QApplication, with mends for screen readers that Qt lacks:
 // - a screen reader hears of a text box taking the focus without first hearing what the box
 //   does to its text as it takes it (selecting it on Tab, dropping a prompt): told of that
 //   first, Orca takes the box for where the user already was and says nothing when the focus
@@ -11,7 +11,8 @@
 //   the reader and delivers it again afterwards, and on that second delivery of Alt the menu bar
 //   counts a new press: Alt alone opened the menu and closed it at once, and an access key such
 //   as Alt+A opened the menu too, once its command had run;
-// - what cannot be seen is off screen to the reader (unseenwidgets.h).
+// - what cannot be seen is off screen to the reader (unseenwidgets.h);
+// - no warnings from Qt 6.8's bridge to the readers about news it cannot give them.
 class Application : public QApplication
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "app/qtplatform.h"
 
 #include "resources/texts.h"
+#include "windows/modal.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -13,15 +14,15 @@ Platform::MessageAnswer QtPlatform::showMessage(const QString &text, MessageIcon
                                                 MessageButtons buttons)
 {
     const bool yesNo = buttons == MessageButtons::YesNo;
-    QMessageBox box(
+    auto *box = new QMessageBox(
         icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
         QString::fromUtf16(texts::applicationTitle), text,
         yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
+    box->setTextFormat(Qt::PlainText);
     if (yesNo) {
-        box.setDefaultButton(QMessageBox::Yes);
+        box->setDefaultButton(QMessageBox::Yes);
     }
-    switch (box.exec()) {
+    switch (execModal(box)) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:
@@ -42,21 +43,23 @@ QString QtPlatform::chooseFileToOpen(const FileOpenRequest &request)
 {
     QString folder;
     while (true) {
-        QFileDialog dialog(QApplication::activeWindow(), request.title, folder, request.nameFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        auto *dialog =
+            new QFileDialog(QApplication::activeWindow(), request.title, folder, request.nameFilter);
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setDefaultSuffix(request.defaultSuffix);
+        if (execModal(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
             return {};
         }
-        const QFileInfo chosen(dialog.selectedFiles().constFirst());
+        const QFileInfo chosen(dialog->selectedFiles().constFirst());
         if (chosen.isWritable() && QFileInfo(chosen.absolutePath()).isWritable()) {
             return chosen.filePath();
         }
-        QMessageBox::warning(QApplication::activeWindow(), request.title,
-                             QObject::tr("%1\nThis file is write-protected.\n"
-                                         "Choose another file.")
-                                 .arg(chosen.fileName()));
+        execModal(new QMessageBox(QMessageBox::Warning, request.title,
+                                  QObject::tr("%1\nThis file is write-protected.\n"
+                                              "Choose another file.")
+                                      .arg(chosen.fileName()),
+                                  QMessageBox::Ok, QApplication::activeWindow()));
         folder = chosen.absolutePath();
     }
 }

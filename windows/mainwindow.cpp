@@ -8,6 +8,7 @@
 #include "resources/texts.h"
 #include "web/pagelinks.h"
 #include "windows/aboutwindow.h"
+#include "windows/modal.h"
 #include "windows/layout.h"
 #include "windows/linklabel.h"
 #include "windows/typedcharacter.h"
@@ -332,9 +333,9 @@ void MainWindow::mnuMakeMoney_Click()
 // A new window each time, so every opening shows the stored texts.
 void MainWindow::mnuAbout_Click()
 {
-    AboutWindow about(m_platform, this);
-    centreOnScreen(&about);
-    about.exec();
+    auto *about = new AboutWindow(m_platform, this);
+    centreOnScreen(about);
+    execModal(about);
 }
 
 void MainWindow::mnuExit_Click()

@@ -37,7 +37,8 @@ CAPTURE_CONF = '''GenericExecuteSynth "printf '%%s\\n' \\'$DATA\\' >> %s"
 AddVoice "en" "MALE1" "en"
 '''
 
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(\{.*\})?$")
+# Orca 48 puts a space between the utterance and its voice, Orca 43 none.
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: ?\{.*\})?$")
 # Orca goes on speaking about a key for a moment after it; this long a silence ends an answer.
 QUIET_SECONDS = 1.5
 
@@ -58,12 +59,17 @@ class ScreenReader:
         self.processes.append(subprocess.Popen(
             ['speech-dispatcher', '-s', '-t', '0', '-C', os.path.join(run, 'speechd')],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        ui.wait_until(lambda: os.path.exists(socket), what='speech-dispatcher')
-        self.processes.append(subprocess.Popen(
-            ['/usr/bin/python3', '-c', LAUNCHER, self.log],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        self.read = 0
-        ui.wait_until(lambda: self._lines(), what='Orca starting to speak')
+        try:
+            ui.wait_until(lambda: os.path.exists(socket), what='speech-dispatcher')
+            self.processes.append(subprocess.Popen(
+                ['/usr/bin/python3', '-c', LAUNCHER, self.log],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            self.read = 0
+            ui.wait_until(lambda: self._lines(), what='Orca starting to speak')
+        except Exception:
+            # No test owns them yet to stop them.
+            self.stop()
+            raise
         self.settle()
 
     def stop(self):
@@ -109,5 +115,12 @@ class ScreenReader:
 
 
 def heard(said):
-    """Everything said, as one text to search."""
-    return ' | '.join(said)
+    """Everything said, as one text to search. Orca 48 ends an utterance without the full stop that
+    Orca 43 gives it, and names roles as at-spi2-core 2.56 does: here both are as Orca 43 says."""
+    utterances = []
+    for utterance in said:
+        for new, old in ui.ROLE_NAMES.items():
+            utterance = re.sub(r'(?<!%s)\b%s\b' % (re.escape(old[:-len(new)]), re.escape(new)),
+                               old, utterance)
+        utterances.append(utterance if utterance.endswith(('.', ':', '?', '!')) else utterance + '.')
+    return ' | '.join(utterances)

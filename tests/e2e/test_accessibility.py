@@ -17,12 +17,12 @@ USABLE = {'push button', 'toggle button', 'check box', 'text', 'combo box', 'men
 def unnamed_controls(window):
     found = []
     for control in ui.walk(window):
-        if control.getRoleName() not in USABLE or control.name.strip():
+        if ui.role_of(control) not in USABLE or control.name.strip():
             continue
         # An editable list's own edit field and item list speak through the list's name.
-        if control.parent is not None and control.parent.getRoleName() == 'combo box':
+        if control.parent is not None and ui.role_of(control.parent) == 'combo box':
             continue
-        found.append('%s in %s' % (control.getRoleName(), control.parent.getRoleName()))
+        found.append('%s in %s' % (ui.role_of(control), ui.role_of(control.parent)))
     return found
 
 

@@ -47,9 +47,9 @@ def questions_until_main_window(env=None):
         asked = 0
         while True:
             shown = ui.wait_until(lambda: [w for w in app.toplevels()
-                                           if w.getRoleName() in ('frame', 'alert')],
+                                           if ui.role_of(w) in ('frame', 'alert')],
                                   what='a question or the main window')
-            if shown[0].getRoleName() == 'frame':
+            if ui.role_of(shown[0]) == 'frame':
                 return asked
             asked += 1
             ui.focus(ui.windows(pid=app.proc.pid, name='^Tavik Huescry$')[0][0])

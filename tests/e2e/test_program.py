@@ -37,7 +37,7 @@ class MainWindow(unittest.TestCase):
         """The two pages lie in one place; the accessibility tree lists a window's controls in
         drawing order, so the page listed last is the one a person sees."""
         client = self.app.find(self.main, role='filler')
-        pages = [child.name for child in client if child.getRoleName() == 'panel'
+        pages = [child.name for child in client if ui.role_of(child) == 'panel'
                  and child.name in ('', 'Tavik Huescry Result')]
         return pages[-1] == 'Tavik Huescry Result'
 
