@@ -43,15 +43,14 @@ QString QtPlatform::chooseFileToOpen(const FileOpenRequest &request)
 {
     QString folder;
     while (true) {
-        auto *dialog =
-            new QFileDialog(QApplication::activeWindow(), request.title, folder, request.nameFilter);
-        dialog->setAcceptMode(QFileDialog::AcceptOpen);
-        dialog->setFileMode(QFileDialog::ExistingFile);
-        dialog->setDefaultSuffix(request.defaultSuffix);
-        if (execModal(dialog) != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+        QFileDialog dialog(QApplication::activeWindow(), request.title, folder, request.nameFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             return {};
         }
-        const QFileInfo chosen(dialog->selectedFiles().constFirst());
+        const QFileInfo chosen(dialog.selectedFiles().constFirst());
         if (chosen.isWritable() && QFileInfo(chosen.absolutePath()).isWritable()) {
             return chosen.filePath();
         }

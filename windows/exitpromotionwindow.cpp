@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
+#include <chrono>
 #include <cmath>
 #include <iterator>
 
@@ -55,9 +57,27 @@ ExitPromotionWindow::ExitPromotionWindow(Platform &platform, const QIcon &icon)
     connect(findControl<LinkLabel>(this, "lblGoToHome"), &LinkLabel::clicked, this,
             &ExitPromotionWindow::lblGoToHome_Click);
     connectReferAFriend();
-    m_cmdClose->setFocus();
+    // Exit takes the focus a moment after the window is active (changeEvent). Orca 48 handles the
+    // key that opened the window (Alt+F4) after the window is active, presents the window, and
+    // takes what has the focus in it as where the user is, without a word: the focus arriving on
+    // Exit would then be news to nobody. Until then the window itself has the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    setFocus();
 
     Form_Load(icon);
+}
+
+void ExitPromotionWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && focusWidget() == this) {
+        QTimer::singleShot(std::chrono::milliseconds(500), m_cmdClose, [this] {
+            if (focusWidget() == this) {
+                setFocusPolicy(Qt::NoFocus);
+                m_cmdClose->setFocus();
+            }
+        });
+    }
+    QWidget::changeEvent(event);
 }
 
 void ExitPromotionWindow::closeEvent(QCloseEvent *event)

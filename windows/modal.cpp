@@ -14,6 +14,11 @@ int execModal(QDialog *dialog)
     // program's windows.
     QAccessibleEvent gone(dialog, QAccessible::ObjectDestroyed);
     QAccessible::updateAccessibility(&gone);
-    QTimer::singleShot(std::chrono::seconds(10), dialog, &QObject::deleteLater);
+    if (dialog->parentWidget()) {
+        QTimer::singleShot(std::chrono::seconds(10), dialog, &QObject::deleteLater);
+    } else {
+        // A dialog of no window may be the program's last, after which no timer runs.
+        delete dialog;
+    }
     return result;
 }

@@ -32,6 +32,8 @@ protected:
     {
         window = std::make_unique<ExitPromotionWindow>(platform, icon);
         showActive(window.get());
+        // Exit takes the focus a moment after the window is active.
+        QTest::qWaitFor([this] { return QApplication::focusWidget() == find("cmdClose"); });
     }
 
     template<typename Widget = QWidget>
