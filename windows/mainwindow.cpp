@@ -8,9 +8,9 @@
 #include "resources/texts.h"
 #include "web/pagelinks.h"
 #include "windows/aboutwindow.h"
-#include "windows/modal.h"
 #include "windows/layout.h"
 #include "windows/linklabel.h"
+#include "windows/modal.h"
 #include "windows/typedcharacter.h"
 
 #include <QCloseEvent>
@@ -257,8 +257,7 @@ void MainWindow::cmdOpen_Click()
     if (fileName.isEmpty()) {
         return;
     }
-    const oracle::ReadingLines lines =
-        oracle::readReadingFile(systemPath(fileName));
+    const oracle::ReadingLines lines = oracle::readReadingFile(systemPath(fileName));
     m_cboMonth->setEditText(toQString(oracle::UnscrambleText(lines[3])));
     m_cboDate->setEditText(toQString(oracle::UnscrambleText(lines[4])));
     m_cboYear->setEditText(toQString(oracle::UnscrambleText(lines[5])));

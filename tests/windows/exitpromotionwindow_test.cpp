@@ -33,7 +33,8 @@ protected:
         window = std::make_unique<ExitPromotionWindow>(platform, icon);
         showActive(window.get());
         // Exit takes the focus a moment after the window is active.
-        QTest::qWaitFor([this] { return QApplication::focusWidget() == find("cmdClose"); });
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return QApplication::focusWidget() == find("cmdClose"); }));
     }
 
     template<typename Widget = QWidget>
