@@ -5,8 +5,8 @@
 ; Command line: /S silent, /AllUsers or /CurrentUser (silently, all users unless told),
 ; /D=<folder> last. Exit status 0 only when the job was done.
 ;
-; makensis -DNAME=<name> -DVERSION=<version> -DPUBLISHER=<publisher> -DPRODUCT_CODE=<key>
-;          -DPROGRAM=<TavikFreeHuescry.exe> -DOUTFILE=<installer> [-DSIGN=<command>]
+; makensis -DNAME=<name> -DVERSION=<version> -DVERSION_NUMBERS=<a.b.c.d> -DPUBLISHER=<publisher>
+;          -DPRODUCT_CODE=<key> -DPROGRAM=<TavikFreeHuescry.exe> -DOUTFILE=<installer> [-DSIGN=<command>]
 ; The build gives the names and the version, as it gives them to the .deb and the winget manifests;
 ; PRODUCT_CODE names the program's key in Apps & features. SIGN is run on the installer and the
 ; uninstaller as makensis writes them.
@@ -45,7 +45,7 @@ Icon "huescry.ico"
 UninstallIcon "huescry.ico"
 BrandingText "${PUBLISHER}"
 
-VIProductVersion 1.1.0.5
+VIProductVersion ${VERSION_NUMBERS}
 VIAddVersionKey ProductName "${NAME}"
 VIAddVersionKey CompanyName "${PUBLISHER}"
 VIAddVersionKey FileDescription "${NAME} Setup"

@@ -14,7 +14,7 @@ deb=$(echo "$work"/tavik-free-huescry_*.deb)
 fail() { echo "package: $*" >&2; exit 1; }
 
 [[ $(dpkg-deb -f "$deb" Package) == tavik-free-huescry ]] || fail "wrong package name"
-[[ $(dpkg-deb -f "$deb" Version) == 1.01.0005 ]] || fail "wrong version"
+[[ $(dpkg-deb -f "$deb" Version) == "$HUESCRY_VERSION" ]] || fail "wrong version"
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no dependency on Qt Widgets"
 dpkg-deb -f "$deb" Description | grep -q 'Tavik Free Huescry' || fail "no product name"
 

@@ -22,6 +22,7 @@ import wineprefix  # noqa: E402
 
 INSTALLER = os.environ['HUESCRY_INSTALLER']
 HOST = os.environ['HUESCRY_SITE_HOST']
+VERSION = os.environ['HUESCRY_VERSION']
 KEEP = os.environ.get('HUESCRY_SCREENSHOTS')
 TITLE = 'Tavik Huescry v1.15'
 MAIN = r'^Tavik Huescry v1\.15$'
@@ -122,7 +123,7 @@ class InstalledProgram(unittest.TestCase):
         registry = self.registry()
         self.assertIn(UNINSTALL_KEY, registry)
         entry = registry.split(UNINSTALL_KEY)[1].split('\n[')[0]
-        for value in ('"DisplayName"="Tavik Free Huescry"', '"DisplayVersion"="1.01.0005"',
+        for value in ('"DisplayName"="Tavik Free Huescry"', '"DisplayVersion"="%s"' % VERSION,
                       '"Publisher"="Tavik"', '"DisplayIcon"=', '"UninstallString"='):
             self.assertIn(value, entry)
 

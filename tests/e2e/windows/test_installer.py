@@ -27,6 +27,7 @@ EVERYONE = 'C:\\Huescry'
 ONLY_ME = 'C:\\users\\%s\\AppData\\Local\\Programs\\%s' % (USER, NAME)
 MARK = b'kept'
 MANIFESTS = os.environ['HUESCRY_WINGET_MANIFESTS']
+VERSION = os.environ['HUESCRY_VERSION']
 # What winget's manifest schemas (1.10.0) require of each kind of manifest and of an installer.
 REQUIRED = {
     'version': ['PackageIdentifier', 'PackageVersion', 'DefaultLocale', 'ManifestType',
@@ -90,7 +91,7 @@ class Installer(unittest.TestCase):
         settings = os.path.join(self.prefix, 'drive_c', 'users', USER, 'AppData', 'Roaming',
                                 'Tavik', 'TavikFreeHuescry.ini')
         whole = {'files': ['TavikFreeHuescry.exe', 'Uninstall %s.exe' % NAME], 'shortcut': True,
-                 'version': '1.01.0005', 'folder': EVERYONE,
+                 'version': VERSION, 'folder': EVERYONE,
                  'app path': EVERYONE + r'\TavikFreeHuescry.exe'}
 
         # For everyone, into a folder of the user's choosing.
