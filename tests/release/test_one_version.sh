@@ -53,7 +53,7 @@ expect program-manifest "version=\"$numbers\""
 expect installer-resource "$new"
 expect installer-name "$new"
 for manifest in "$work"/found/*.yaml; do
-    expect "$(basename "$manifest")" "PackageVersion: $new"
+    grep -qx "PackageVersion: \"$new\"" "$manifest" || fail "$(basename "$manifest") is not $new"
 done
 ! grep -rlF -- "$old" "$work/found" || fail "$old is still in the files above"
 echo "one version: $new in every artefact, $old in none"
