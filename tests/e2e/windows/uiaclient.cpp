@@ -175,10 +175,12 @@ private:
     LONG m_references = 1;
 };
 
+// A program that has crashed fails at once; a hung one never answers. The wait is long enough for
+// a program under wine on a machine busy building beside it.
 bool answers(HWND window)
 {
     DWORD_PTR result = 0;
-    return window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    return window && SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
 }
 
 } // namespace
