@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws the program icon and the pointing-hand cursor as 32 x 32 PNG files beside this script,
-the icon's other sizes into icons/ (for desktops and the window icon at high scale), and the
-Windows icon file holding 16, 24, 32, 48 and 256 px images.
+the icon's other sizes into icons/ (for desktops and the window icon at high scale), the
+Windows icon file holding 16, 24, 32, 48 and 256 px images, and the Windows installer's pictures:
+its pages' header (150 x 57) and the side of its welcome and finish pages (164 x 314).
 
 Run it again after changing a drawing; the files it writes are committed.
 Standard library only, so any python3 will do.
@@ -47,6 +48,29 @@ def ico_bytes(pngs):
         images += png
         offset += len(png)
     return header + entries + images
+
+
+def bmp_bytes(pixels):
+    """A 24-bit Windows bitmap, as the installer's pages take it. pixels: rows of (r, g, b)."""
+    height, width = len(pixels), len(pixels[0])
+    stride = (width * 3 + 3) // 4 * 4
+    # Bottom row first, each pixel blue, green, red, each row padded to four bytes.
+    raster = b''.join(bytes(c for r, g, b in row for c in (b, g, r)).ljust(stride, b'\0')
+                      for row in reversed(pixels))
+    header = struct.pack('<IiiHHIIiiII', 40, width, height, 1, 24, 0, len(raster), 3780, 3780,
+                         0, 0)
+    return (b'BM' + struct.pack('<IHHI', 14 + len(header) + len(raster), 0, 0, 14 + len(header))
+            + header + raster)
+
+
+def on_background(ring, background, width, height, left, top):
+    """The ring image laid over a plain background of the given size, at (left, top)."""
+    rows = [[background] * width for _ in range(height)]
+    for y, row in enumerate(ring):
+        for x, (r, g, b, a) in enumerate(row):
+            rows[top + y][left + x] = tuple(round((c * a + bc * (255 - a)) / 255)
+                                            for c, bc in zip((r, g, b), background))
+    return rows
 
 
 def hue_ring_colour(dx, dy):
@@ -127,3 +151,9 @@ if __name__ == '__main__':
     write(os.path.join(HERE, 'windows', 'huescry.ico'),
           ico_bytes([(size, icons[size]) for size in WINDOWS_ICON_SIZES]))
     write(os.path.join(HERE, 'handcursor.png'), png_bytes(pointing_hand()))
+    # The header is white, as the pages' header band is, with the ring at its right; the welcome
+    # and finish pages' side is black, as the ring's middle is, with a large ring in its upper half.
+    write(os.path.join(HERE, 'windows', 'header.bmp'),
+          bmp_bytes(on_background(hue_ring(48), (255, 255, 255), 150, 57, 96, 4)))
+    write(os.path.join(HERE, 'windows', 'side.bmp'),
+          bmp_bytes(on_background(hue_ring(128), (0, 0, 0), 164, 314, 18, 40)))

@@ -22,6 +22,7 @@ AllowSkipFiles off
 
 !include FileFunc.nsh
 !include LogicLib.nsh
+!include MUI2.nsh
 !include nsDialogs.nsh
 
 !define EXE "TavikFreeHuescry.exe"
@@ -31,6 +32,9 @@ AllowSkipFiles off
 ; The program's single-copy mutex: "Local\" + its executable name in lower case + ".instance".
 !define INSTANCE_MUTEX "Local\tavikfreehuescry.instance"
 !define SYNCHRONIZE 0x00100000
+; The exit status of an elevated installer whose user ticked "Run" on its last page: the
+; installer that started it, running as the user, starts the program.
+!define RUN_AS_USER 3
 !define ADMIN_NEEDED \
     "Administrator rights are needed for an installation for everyone who uses this computer."
 
@@ -41,8 +45,6 @@ AllowSkipFiles off
 
 Name "${NAME}"
 OutFile "${OUTFILE}"
-Icon "huescry.ico"
-UninstallIcon "huescry.ico"
 BrandingText "${PUBLISHER}"
 
 VIProductVersion ${VERSION_NUMBERS}
@@ -58,12 +60,41 @@ Var AllUsers            ; 1: for everyone (HKLM, Program Files); 0: for the curr
 Var CommandLineFolder   ; the folder /D= named, if any
 Var ExistingFolder      ; the folder of an installation already there in this mode, if any
 Var ModePage.AllUsers
+Var ModePage.OnlyMe
 
+!define MUI_ICON "huescry.ico"
+!define MUI_UNICON "huescry.ico"
+!define MUI_HEADERIMAGE
+!define MUI_HEADERIMAGE_RIGHT
+!define MUI_HEADERIMAGE_BITMAP "header.bmp"
+!define MUI_HEADERIMAGE_UNBITMAP "header.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "side.bmp"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "side.bmp"
+!define MUI_ABORTWARNING
+!define MUI_UNABORTWARNING
+; The progress page stays until the user goes on, so that what was done can be read.
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
+
+; The elevated installer goes on where the one that started it left off.
+!define MUI_PAGE_CUSTOMFUNCTION_PRE SkipWhenElevated
+!insertmacro MUI_PAGE_WELCOME
 Page custom ModePage ModePageLeave
-Page directory DirectoryPagePre
-Page instfiles
-UninstPage uninstConfirm
-UninstPage instfiles
+!define MUI_PAGE_CUSTOMFUNCTION_PRE DirectoryPagePre
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW DirectoryPageShow
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+; The program calls itself so in its title.
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "&Run Tavik Huescry"
+!define MUI_FINISHPAGE_RUN_FUNCTION RunProgram
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_UNPAGE_FINISH
+
+!insertmacro MUI_LANGUAGE English
 
 ; Functions for the installer and, prefixed un., for the uninstaller.
 !macro SharedFunctions PREFIX
@@ -84,13 +115,23 @@ UninstPage instfiles
 
     ; Starts this program again with administrator rights, with the same command line and the
     ; given options before it, waits for it, and ends with its exit status. Declined or failed:
-    ; returns.
+    ; returns. Windows gives a program its command line without the folder, which comes last: it
+    ; is given again, or the uninstaller's copy in the temporary folder would take that folder
+    ; for the installation.
     Function ${PREFIX}RunElevated
         Exch $0
         Push $1
         Push $2
+        StrCpy $0 "$0 /Elevated $Parameters"
+        !if "${PREFIX}" == ""
+            ${If} $CommandLineFolder != ""
+                StrCpy $0 "$0 /D=$CommandLineFolder"
+            ${EndIf}
+        !else
+            StrCpy $0 "$0 _?=$INSTDIR"
+        !endif
         System::Call '*(&l4, i 0x40, p $HWNDPARENT, w "runas", w "$EXEPATH", \
-            w "$0 /Elevated $Parameters", p 0, i 1, i 0, p, p, p, p, i, i 0, p, p) p .r1'
+            w "$0", p 0, i 1, i 0, p, p, p, p, i, i 0, p, p) p .r1'
         System::Call 'shell32::ShellExecuteExW(p r1) i .r0'
         ${If} $0 <> 0
             HideWindow
@@ -99,6 +140,13 @@ UninstPage instfiles
             System::Call 'kernel32::GetExitCodeProcess(p r2, *i .r0)'
             System::Call 'kernel32::CloseHandle(p r2)'
             System::Free $1
+            !if "${PREFIX}" == ""
+                ${If} $0 = ${RUN_AS_USER}
+                    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" InstallLocation
+                    Exec '"$1\${EXE}"'
+                    StrCpy $0 0
+                ${EndIf}
+            !endif
             SetErrorLevel $0
             Quit
         ${EndIf}
@@ -108,13 +156,37 @@ UninstPage instfiles
         Pop $0
     FunctionEnd
 
+    ; Out: 1 on the stack when this process has administrator rights. An administrator's
+    ; programs run with a limited token until UAC's prompt gives them the full one, so the
+    ; token says it, not the groups the user is in.
+    Function ${PREFIX}IsElevated
+        Push $0
+        Push $1
+        Push $2
+        System::Call 'kernel32::GetCurrentProcess() p .r0'
+        ; TOKEN_QUERY, TokenElevation
+        System::Call 'advapi32::OpenProcessToken(p r0, i 8, *p .r1) i .r0'
+        StrCpy $2 0
+        ${If} $0 <> 0
+            System::Call 'advapi32::GetTokenInformation(p r1, i 20, *i .r2, i 4, *i .r0)'
+            System::Call 'kernel32::CloseHandle(p r1)'
+        ${EndIf}
+        ${If} $2 <> 0
+            StrCpy $2 1
+        ${EndIf}
+        Exch $2
+        Exch 2
+        Pop $0
+        Pop $1
+    FunctionEnd
+
     Function ${PREFIX}ElevateForAllUsers
-        UserInfo::GetAccountType
+        Call ${PREFIX}IsElevated
         Pop $0
         Push /Elevated
         Call ${PREFIX}HasOption
         Pop $1
-        ${If} $0 != Admin
+        ${If} $0 == 0
         ${AndIf} $1 == 0
             Push /AllUsers
             Call ${PREFIX}RunElevated
@@ -190,6 +262,15 @@ Function .onInit
     Call SetMode
 FunctionEnd
 
+Function SkipWhenElevated
+    Push /Elevated
+    Call HasOption
+    Pop $0
+    ${If} $0 == 1
+        Abort
+    ${EndIf}
+FunctionEnd
+
 Function ModePage
     Push /AllUsers
     Call HasOption
@@ -201,6 +282,7 @@ Function ModePage
     ${OrIf} $1 == 1
         Abort
     ${EndIf}
+    !insertmacro MUI_HEADER_TEXT "Choose Users" "Choose for whom to install ${NAME}."
     nsDialogs::Create 1018
     Pop $0
     ${NSD_CreateLabel} 0 0 100% 24u "Install ${NAME} for:"
@@ -210,21 +292,41 @@ Function ModePage
     Pop $ModePage.AllUsers
     ReadEnvStr $0 USERNAME
     ${NSD_CreateRadioButton} 10u 48u -10u 12u "Only for &me ($0)"
-    Pop $0
+    Pop $ModePage.OnlyMe
     ${If} $AllUsers == 1
         ${NSD_Check} $ModePage.AllUsers
     ${Else}
-        ${NSD_Check} $0
+        ${NSD_Check} $ModePage.OnlyMe
     ${EndIf}
+    ${NSD_OnClick} $ModePage.AllUsers ModePageNextButton
+    ${NSD_OnClick} $ModePage.OnlyMe ModePageNextButton
+    Call ModePageNextButton
     nsDialogs::Show
+FunctionEnd
+
+; Where an installation is already there for the users chosen, its folder is kept and the folder
+; page skipped: then this page's button installs, and says so.
+Function ModePageNextButton
+    ${NSD_GetState} $ModePage.AllUsers $0
+    ${If} $0 == ${BST_CHECKED}
+        ReadRegStr $0 HKLM "${UNINSTALL_KEY}" InstallLocation
+    ${Else}
+        ReadRegStr $0 HKCU "${UNINSTALL_KEY}" InstallLocation
+    ${EndIf}
+    GetDlgItem $1 $HWNDPARENT 1
+    ${If} $0 != ""
+        SendMessage $1 ${WM_SETTEXT} 0 "STR:$(^InstallBtn)"
+    ${Else}
+        SendMessage $1 ${WM_SETTEXT} 0 "STR:$(^NextBtn)"
+    ${EndIf}
 FunctionEnd
 
 Function ModePageLeave
     ${NSD_GetState} $ModePage.AllUsers $AllUsers
     ${If} $AllUsers == ${BST_CHECKED}
-        UserInfo::GetAccountType
+        Call IsElevated
         Pop $0
-        ${If} $0 != Admin
+        ${If} $0 == 0
             Push /AllUsers
             Call RunElevated
             MessageBox MB_OK|MB_ICONSTOP "${ADMIN_NEEDED}"
@@ -237,6 +339,31 @@ FunctionEnd
 Function DirectoryPagePre
     ${If} $ExistingFolder != ""
         Abort
+    ${EndIf}
+FunctionEnd
+
+; The pages before it belong to the installer that started this elevated one.
+Function DirectoryPageShow
+    Push /Elevated
+    Call HasOption
+    Pop $0
+    ${If} $0 == 1
+        GetDlgItem $0 $HWNDPARENT 3
+        EnableWindow $0 0
+    ${EndIf}
+FunctionEnd
+
+; An elevated installer runs as the administrator who said yes to UAC's prompt: the program would
+; keep its settings in that profile, and a program started from it would run with administrator
+; rights. So the installer that started it, running as the user, starts the program.
+Function RunProgram
+    Push /Elevated
+    Call HasOption
+    Pop $0
+    ${If} $0 == 1
+        SetErrorLevel ${RUN_AS_USER}
+    ${Else}
+        Exec '"$INSTDIR\${EXE}"'
     ${EndIf}
 FunctionEnd
 

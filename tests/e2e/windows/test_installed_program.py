@@ -66,9 +66,16 @@ def inked_columns(wid, middle_x, middle_y):
 
 
 def keep_picture(wid, name):
+    """With HUESCRY_SCREENSHOTS set, keeps the window's picture once it is drawn: a window just
+    mapped may still be one plain colour."""
     if KEEP:
         os.makedirs(KEEP, exist_ok=True)
-        ui.x('import', '-window', str(wid), os.path.join(KEEP, name + '.png'))
+        path = os.path.join(KEEP, name + '.png')
+
+        def drawn():
+            ui.x('import', '-window', str(wid), path)
+            return int(ui.x('identify', '-format', '%k', path)) > 2
+        ui.wait_until(drawn, what='%s drawn' % name)
 
 
 class InstalledProgram(unittest.TestCase):

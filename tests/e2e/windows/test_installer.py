@@ -1,6 +1,8 @@
 #!/usr/bin/python3
 """The Windows installer and uninstaller around the program's ordinary life, in a fresh wine
-prefix whose user name has non-ASCII letters: never reporting a job done over a running copy,
+prefix whose user name has non-ASCII letters: every page as a user goes through them, the
+program started from the last page as the user and not as administrator, never reporting a
+job done over a running copy,
 an upgrade into the folder already there, an install for one user beside the one for everyone,
 and the program presenting itself as Windows expects (App Paths, size, manifest, icon sizes);
 and its winget manifests, complete and true to it, installing it in each scope they name."""
@@ -15,6 +17,7 @@ import yaml
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [HERE, os.path.join(HERE, '..')]
 import uidriver as ui  # noqa: E402
+from test_installed_program import keep_picture  # noqa: E402
 import wineprefix  # noqa: E402
 
 INSTALLER = os.environ['HUESCRY_INSTALLER']
@@ -40,6 +43,38 @@ REQUIRED = {
 }
 INSTALLER_REQUIRED = ['Architecture', 'InstallerUrl', 'InstallerSha256']
 HIVES = {'user': 'HKCU', 'machine': 'HKLM'}
+WIZARD = r'^Tavik Free Huescry (Setup|Uninstall)'
+DEFAULT_FOLDER = r'C:\Program Files\Tavik Free Huescry'
+RUN = '&Run Tavik Huescry'
+# The pages as a user goes through them with the keyboard: the heading waited for, the name of
+# the picture kept of it, what it must show ({text: '1' ticked, '0' not, '-' no box,
+# 'disabled'}, the default button among them), and the key then pressed.
+FIRST_INSTALL = [
+    ('Welcome to Tavik Free Huescry Setup', 'installer-welcome', {'&Next >': '-'}, 'Return'),
+    ('Choose Users', 'installer-users',
+     {'&Anyone who uses this computer (needs administrator rights)': '1',
+      'Only for &me (%s)' % USER: '0', '&Next >': '-'}, 'Return'),
+    ('Choose Install Location', 'installer-folder',
+     {DEFAULT_FOLDER: '-', '&Install': '-', '< &Back': 'disabled'}, 'Return'),
+    ('Installation Complete', 'installer-progress', {'&Next >': '-'}, 'Return'),
+    ('Completing Tavik Free Huescry Setup', 'installer-finish', {RUN: '1', '&Finish': '-'},
+     'Return'),
+]
+# Over that installation the folder is kept, so the users' page installs; Run is unticked.
+SECOND_INSTALL = [
+    ('Welcome to Tavik Free Huescry Setup', None, {'&Next >': '-'}, 'Return'),
+    ('Choose Users', None, {'&Install': '-'}, 'Return'),
+    ('Installation Complete', None, {'&Next >': '-'}, 'Return'),
+    ('Completing Tavik Free Huescry Setup', None, {RUN: '1'}, 'alt+r'),
+    ('Completing Tavik Free Huescry Setup', None, {RUN: '0', '&Finish': '-'}, 'Return'),
+]
+UNINSTALL_PAGES = [
+    ('Uninstall Tavik Free Huescry', 'uninstaller-confirm',
+     {'Tavik Free Huescry will be uninstalled from the following folder. Click Uninstall to '
+      'start the uninstallation.': '-', DEFAULT_FOLDER: '-', '&Uninstall': '-'}, 'Return'),
+    ('Uninstallation Complete', 'uninstaller-progress', {'&Next >': '-'}, 'Return'),
+    ('Completing Tavik Free Huescry Uninstall', 'uninstaller-finish', {'&Finish': '-'}, 'Return'),
+]
 
 
 class Installer(unittest.TestCase):
@@ -82,6 +117,64 @@ class Installer(unittest.TestCase):
         return {'files': files, 'shortcut': os.path.isfile(shortcut),
                 'version': entry.get('DisplayVersion'), 'folder': entry.get('InstallLocation'),
                 'app path': (self.registry(root, APP_PATHS) or {}).get('')}
+
+    def go_through(self, pages):
+        """Goes through the wizard's pages as a user would, reading each from its controls
+        (winprobe: wine gives plain dialogs no accessibility tree)."""
+        seen = {}
+        for heading, picture, shown, key in pages:
+            def page():
+                for wid, title in ui.windows(name=WIZARD):
+                    seen.clear()
+                    for line in self.probe('controls', title)[1]:
+                        _, text, checked, enabled = line.split('\t')
+                        seen[text] = checked if enabled == '1' else 'disabled'
+                    if heading in seen and all(seen.get(text) == checked
+                                               for text, checked in shown.items()):
+                        return wid
+            try:
+                wid = ui.wait_until(page, timeout=60, what='%s showing %s' % (heading, shown))
+            except ui.UITimeout as timeout:
+                raise AssertionError('%s; the window showed %s' % (timeout, seen)) from None
+            if picture:
+                keep_picture(wid, picture)
+            ui.x('xdotool', 'windowactivate', '--sync', str(wid))
+            ui.key(key)
+
+    def probe(self, *command):
+        answer = subprocess.run(['wine', self.winprobe, *command], env=self.env, text=True,
+                                encoding='utf-8', capture_output=True, timeout=60)
+        return answer.returncode, sorted(answer.stdout.splitlines())
+
+    def test_every_page_and_the_program_started_as_the_user(self):
+        self.winprobe = wineprefix.build_tool('winprobe.cpp', self.prefix, '-municode')
+        installer = os.path.basename(INSTALLER)
+        first = subprocess.Popen(['wine', INSTALLER], env=self.env)
+        self.go_through(FIRST_INSTALL[:2])
+        # For everyone: the installer started as the user starts itself again with UAC's
+        # consent, and that one, with administrator rights, shows the folder page.
+        ui.wait_until(lambda: self.probe('token', installer)[1]
+                      == ['elevated\tfull', 'not-elevated\tlimited'],
+                      what='the installer elevated beside the one that waits for it')
+        self.go_through(FIRST_INSTALL[2:])
+        self.assertEqual(first.wait(60), 0)
+        # The installer that ran as the user started the program, as the user.
+        ui.wait_until(lambda: ui.windows(name=MAIN), timeout=60, what='the program started')
+        self.assertEqual(self.probe('token', 'TavikFreeHuescry.exe'),
+                         (0, ['not-elevated\tlimited']))
+        self.stop_everything()
+
+        second = subprocess.Popen(['wine', INSTALLER], env=self.env)
+        self.go_through(SECOND_INSTALL)
+        self.assertEqual(second.wait(60), 0)
+        self.assertEqual(self.probe('token', 'TavikFreeHuescry.exe'), (1, []))
+
+        subprocess.run(['wine', DEFAULT_FOLDER + '\\Uninstall %s.exe' % NAME], env=self.env,
+                       check=True, timeout=60)
+        self.go_through(UNINSTALL_PAGES)
+        ui.wait_until(lambda: not ui.windows(name=WIZARD), what='the uninstaller closed')
+        self.assertFalse(os.path.exists(self.path(DEFAULT_FOLDER)))
+        self.assertIsNone(self.registry('HKLM', UNINSTALL))
 
     def test_running_copy_upgrade_and_one_user(self):
         programs = os.path.join(self.prefix, 'drive_c', 'ProgramData', 'Microsoft', 'Windows',

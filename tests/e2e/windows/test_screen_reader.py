@@ -82,10 +82,7 @@ class FocusEvents:
 class BlindWindowsUser(unittest.TestCase):
     def setUp(self):
         run = os.environ['HARNESS_RUN']
-        self.client = os.path.join(run, 'uiaclient.exe')
-        subprocess.run(['x86_64-w64-mingw32-g++-posix', '-O1', '-static', '-o', self.client,
-                        os.path.join(HERE, 'uiaclient.cpp'), '-lole32', '-loleaut32', '-luuid'],
-                       check=True, timeout=120)
+        self.client = wineprefix.build_tool('uiaclient.cpp', run, '-lole32', '-loleaut32', '-luuid')
         self.prefix = os.path.join(run, 'prefix')
         self.env = wineprefix.create(self.prefix)
         self.addCleanup(subprocess.run, ['wineserver', '-k'], env=self.env)
