@@ -78,6 +78,11 @@ UNINSTALL_PAGES = [
 
 
 class Installer(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.winprobe = wineprefix.build_tool('winprobe.cpp', os.environ['HARNESS_RUN'],
+                                             '-municode')
+
     def setUp(self):
         self.prefix = os.path.join(os.environ['HARNESS_RUN'], 'installer-prefix')
         self.env = wineprefix.create(self.prefix, USER=USER, LANG='C.UTF-8')
@@ -147,7 +152,6 @@ class Installer(unittest.TestCase):
         return answer.returncode, sorted(answer.stdout.splitlines())
 
     def test_every_page_and_the_program_started_as_the_user(self):
-        self.winprobe = wineprefix.build_tool('winprobe.cpp', self.prefix, '-municode')
         installer = os.path.basename(INSTALLER)
         first = subprocess.Popen(['wine', INSTALLER], env=self.env)
         self.go_through(FIRST_INSTALL[:2])
@@ -187,9 +191,10 @@ class Installer(unittest.TestCase):
                  'version': VERSION, 'folder': EVERYONE,
                  'app path': EVERYONE + r'\TavikFreeHuescry.exe'}
 
-        # For everyone, into a folder of the user's choosing.
+        # For everyone, into a folder of the user's choosing; silent, it starts nothing.
         self.assertEqual(self.run_wine(INSTALLER, '/S', '/D=' + EVERYONE), 0)
         self.assertEqual(self.installation('HKLM', EVERYONE, programs), whole)
+        self.assertEqual(self.probe('token', 'TavikFreeHuescry.exe'), (1, []))
         program = self.path(EVERYONE + r'\TavikFreeHuescry.exe')
         size = os.path.getsize(program)
         installed = sum(os.path.getsize(os.path.join(self.path(EVERYONE), name))
