@@ -2,6 +2,9 @@
 ; entry in Apps & features, for everyone who uses the computer or for the one user who installs
 ; it; and an uninstaller that takes away all of it but the user's settings.
 ;
+; Pages: welcome, for whom, folder, progress, and a finish that can start the program as the
+; user; the uninstaller's: confirmation, progress, finish.
+;
 ; Command line: /S silent, /AllUsers or /CurrentUser (silently, all users unless told),
 ; /D=<folder> last. Exit status 0 only when the job was done.
 ;
