@@ -61,9 +61,13 @@ class MainWindow(unittest.TestCase):
         self.assertFalse(self.answer_page_in_front())
 
     def refused_with_the_message(self):
-        alert = self.app.window('Tavik Huescry', role='alert', timeout=5)
-        self.assertIn('Please Enter Character Only',
-                      [label.name for label in self.app.find_all(alert, role='label')])
+        # The box can be in the tree a moment before its text shows (seen with Qt 6.8).
+        def message():
+            return [label.name for alert in self.app.find_all(role='alert')
+                    if alert.name == 'Tavik Huescry'
+                    for label in self.app.find_all(alert, role='label')]
+        ui.wait_until(lambda: 'Please Enter Character Only' in message(), timeout=5,
+                      what='the refusal message')
         ui.key('Return')
         ui.wait_until(lambda: not self.app.find_all(role='alert'), what='message closed')
         self.app.focus()
