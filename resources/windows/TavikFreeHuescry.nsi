@@ -62,6 +62,7 @@ Var Parameters
 Var AllUsers            ; 1: for everyone (HKLM, Program Files); 0: for the current user
 Var CommandLineFolder   ; the folder /D= named, if any
 Var ExistingFolder      ; the folder of an installation already there in this mode, if any
+Var StartedElevated     ; 1: started elevated by the installer before, which waits for this one
 Var ModePage.AllUsers
 Var ModePage.OnlyMe
 
@@ -236,6 +237,9 @@ FunctionEnd
 
 Function .onInit
     ${GetParameters} $Parameters
+    Push /Elevated
+    Call HasOption
+    Pop $StartedElevated
     StrCpy $CommandLineFolder $INSTDIR
     Push /CurrentUser
     Call HasOption
@@ -266,10 +270,7 @@ Function .onInit
 FunctionEnd
 
 Function SkipWhenElevated
-    Push /Elevated
-    Call HasOption
-    Pop $0
-    ${If} $0 == 1
+    ${If} $StartedElevated == 1
         Abort
     ${EndIf}
 FunctionEnd
@@ -347,10 +348,7 @@ FunctionEnd
 
 ; The pages before it belong to the installer that started this elevated one.
 Function DirectoryPageShow
-    Push /Elevated
-    Call HasOption
-    Pop $0
-    ${If} $0 == 1
+    ${If} $StartedElevated == 1
         GetDlgItem $0 $HWNDPARENT 3
         EnableWindow $0 0
     ${EndIf}
@@ -360,10 +358,7 @@ FunctionEnd
 ; keep its settings in that profile, and a program started from it would run with administrator
 ; rights. So the installer that started it, running as the user, starts the program.
 Function RunProgram
-    Push /Elevated
-    Call HasOption
-    Pop $0
-    ${If} $0 == 1
+    ${If} $StartedElevated == 1
         SetErrorLevel ${RUN_AS_USER}
     ${Else}
         Exec '"$INSTDIR\${EXE}"'

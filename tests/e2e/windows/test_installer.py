@@ -62,7 +62,7 @@ FIRST_INSTALL = [
 ]
 # Over that installation the folder is kept, so the users' page installs; Run is unticked.
 SECOND_INSTALL = [
-    ('Welcome to Tavik Free Huescry Setup', None, {'&Next >': '-'}, 'Return'),
+    FIRST_INSTALL[0],
     ('Choose Users', None, {'&Install': '-'}, 'Return'),
     ('Installation Complete', None, {'&Next >': '-'}, 'Return'),
     ('Completing Tavik Free Huescry Setup', None, {RUN: '1'}, 'alt+r'),
