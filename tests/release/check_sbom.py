@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Validates bills of materials against the official CycloneDX 1.5 JSON schema, as the
 CycloneDX library publishes it on the npm registry; fetched once per machine into the cache.
-Each vulnerability must be stated for a component inside, at the version that is inside.
-Usage: check_sbom.py SBOM..."""
+Each vulnerability must be stated for a component inside, at the version that is inside, and
+every record of scripts/vulnerability-records.json in range for a component inside must be
+stated. Usage: check_sbom.py SBOM..."""
 import base64
 import hashlib
+import importlib.machinery
 import io
 import json
 import os
@@ -19,6 +21,8 @@ INTEGRITY = ('sha512-RIT28sp1U0PCHaaeF3yNRwk6Jig/XJ8UsYAVOMYaHQ+0VVOvsjcp0PTWQFL
              'wtDAh+QJFA==')
 SCHEMAS = ('bom-1.5', 'spdx', 'jsf-0.82')
 BASE = 'http://cyclonedx.org/schema/'
+SBOM = importlib.machinery.SourceFileLoader(
+    'sbom', os.path.join(os.path.dirname(__file__), '..', '..', 'scripts', 'sbom')).load_module()
 
 
 def schemas():
@@ -68,6 +72,17 @@ def main():
                     errors.append(vulnerability['id'])
                     print('%s: %s is not stated for the version of %s inside' % (
                         path, vulnerability['id'], affected['ref']))
+        stated = {(vulnerability['id'], affected['ref'])
+                  for vulnerability in document.get('vulnerabilities', [])
+                  for affected in vulnerability['affects']}
+        records = SBOM.load(SBOM.RECORDS)
+        for record in records['records'] if 'vulnerabilities' in document else []:
+            version = inside.get(record['component'])
+            if version and SBOM.affects(record['affected'], version) and \
+                    (record['id'], record['component']) not in stated:
+                errors.append(record['id'])
+                print('%s: %s is in range for %s and not stated' % (
+                    path, record['id'], record['component']))
         failed = failed or bool(errors)
     sys.exit(1 if failed else 0)
 

@@ -36,6 +36,34 @@ echo "release: two checkouts released the same bytes"
 "$root/tests/release/check_sbom.py" "$work/one released"/*.cdx.json ||
     fail "a bill of materials does not follow CycloneDX's schema"
 echo "release: both bills of materials follow CycloneDX 1.5's schema"
+
+# The statement follows the records. A refresh from a folder of published records adds only the
+# one in range for what is bundled; that record, unanswered, stops the release, naming it.
+made_up() { # ID PRODUCT FIXED_IN
+    printf '{"cveMetadata": {"cveId": "%s", "state": "PUBLISHED"}, "containers": {"cna": {
+        "descriptions": [{"lang": "en", "value": "made up"}], "affected": [{"product": "%s",
+        "versions": [{"version": "0", "lessThan": "%s", "status": "affected"}]}]}}}' "$@"
+}
+mkdir "$work/published"
+made_up CVE-2099-0001 PCRE2 10.41 >"$work/published/in-range.json"
+made_up CVE-2099-0002 PCRE2 10.40 >"$work/published/out-of-range.json"
+made_up CVE-2099-0003 otherlib 99 >"$work/published/another-product.json"
+scripts=$work/one/scripts
+cp "$scripts/vulnerability-records.json" "$work/records.json"
+"$scripts/sbom" records "$work/published" >/dev/null
+[[ $(diff "$work/records.json" "$scripts/vulnerability-records.json" | grep -c '^> .*CVE-') == 1 &&
+   $(grep -c CVE-2099-0001 "$scripts/vulnerability-records.json") == 1 ]] ||
+    fail "a refresh did not add exactly the record in range"
+sbom() {
+    SOURCE_DATE_EPOCH=0 "$scripts/sbom" windows "$work/one released"/*-setup.exe \
+        "$work/one/build-release/windows" 2>&1
+}
+sbom | grep -q 'CVE-2099-0001 (qt:pcre2 10.40) is in range and has no analysis' ||
+    fail "a record in range with no analysis did not stop the statement"
+sed -i '$ s/^]$/,{"id": "CVE-2099-0001", "component": "qt:pcre2", "state": "in_triage"}]/' \
+    "$scripts/vulnerabilities.json"
+sbom | grep -q '"id": "CVE-2099-0001"' || fail "an answered record is not stated"
+echo "release: a refresh adds the record in range, which stops the release until answered"
 "$root/tests/release/test_apt_repository.sh" "$work/one released"
 unset HUESCRY_APT_KEY
 
