@@ -1,6 +1,7 @@
 #include "windows/modal.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QTimer>
 
@@ -14,11 +15,9 @@ int execModal(QDialog *dialog)
     // program's windows.
     QAccessibleEvent gone(dialog, QAccessible::ObjectDestroyed);
     QAccessible::updateAccessibility(&gone);
-    if (dialog->parentWidget()) {
-        QTimer::singleShot(std::chrono::seconds(10), dialog, &QObject::deleteLater);
-    } else {
-        // A dialog of no window may be the program's last, after which no timer runs.
-        delete dialog;
-    }
+    // Kept a while, with a parent window or none, for a reader still asking about what it was
+    // just told; freed as the program ends if that comes first, as it may after the last dialog.
+    QTimer::singleShot(std::chrono::seconds(10), dialog, &QObject::deleteLater);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, dialog, [dialog] { delete dialog; });
     return result;
 }
