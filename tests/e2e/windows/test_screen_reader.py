@@ -90,15 +90,29 @@ class BlindWindowsUser(unittest.TestCase):
 
     def uia(self, *command):
         """The client's answer: for tree and focus, the window asked and its elements. It fails
-        when UI Automation fails or the window no longer answers."""
-        answer = subprocess.run(['wine', self.client, *command], env=self.env, text=True,
-                                encoding='utf-8', capture_output=True, timeout=120)
-        self.assertEqual(answer.returncode, 0, 'uiaclient %s: %s' % (command, answer.stderr))
+        when UI Automation fails, the window no longer answers or the client hangs, with every
+        thread of the program and of the client as they stand."""
+        try:
+            answer = subprocess.run(['wine', self.client, *command], env=self.env, text=True,
+                                    encoding='utf-8', capture_output=True, timeout=120)
+        except subprocess.TimeoutExpired:
+            self.fail('uiaclient %s did not answer:\n%s' % (command, self.backtraces()))
+        if answer.returncode != 0:
+            self.fail('uiaclient %s: %s\n%s' % (command, answer.stderr, self.backtraces()))
         lines = answer.stdout.splitlines()
         if command[0] == 'answers':
             return None
         self.asked = lines[0].split('\t')[1]
         return [parse_element(line) for line in lines[1:]]
+
+    def backtraces(self):
+        def winedbg(*arguments):
+            return subprocess.run(['winedbg', '--command', *arguments], env=self.env, text=True,
+                                  capture_output=True, timeout=120).stdout
+        # info proc names each process by its id in hexadecimal, then its executable.
+        return ''.join(winedbg('bt all', '0x' + line.split()[0])
+                       for line in winedbg('info proc').splitlines()
+                       if 'TavikFreeHuescry' in line or 'uiaclient' in line)
 
     def step(self, keys, kind, name, what=None):
         """A step a reader hears as the focus change it brings, after which the program's window
