@@ -106,13 +106,12 @@ class BlindWindowsUser(unittest.TestCase):
         return [parse_element(line) for line in lines[1:]]
 
     def backtraces(self):
-        def winedbg(*arguments):
-            return subprocess.run(['winedbg', '--command', *arguments], env=self.env, text=True,
-                                  capture_output=True, timeout=120).stdout
-        # info proc names each process by its id in hexadecimal, then its executable.
-        return ''.join(winedbg('bt all', '0x' + line.split()[0])
-                       for line in winedbg('info proc').splitlines()
-                       if 'TavikFreeHuescry' in line or 'uiaclient' in line)
+        threads = subprocess.run(['winedbg', '--command', 'bt all'], env=self.env, text=True,
+                                 capture_output=True, timeout=120).stdout
+        # One part a thread, headed by its process's executable.
+        parts = threads.split('\nBacktracing for ')
+        return '\n'.join(part for part in parts
+                         if re.search('TavikFreeHuescry|uiaclient', part.partition('\n')[0]))
 
     def step(self, keys, kind, name, what=None):
         """A step a reader hears as the focus change it brings, after which the program's window
