@@ -146,12 +146,13 @@ class BlindWindowsUser(unittest.TestCase):
             self.assertTrue(any(element.name.startswith(opening) for element in tree),
                             '%r in %r' % (opening, tree))
 
-    def assert_only_the_page_shown_on_screen(self, shown, behind):
+    def assert_only_the_page_shown_on_screen(self, window, shown, behind):
         """The page not shown, the offer behind the other and what lies below the window's edge
         are off screen, or absent; the page in front is on screen."""
-        tree = self.tree()
+        tree = self.tree(window)
         elements = {element.automation_id.split('.')[-1]: element for element in tree}
         for name in shown:
+            self.assertIn(name, elements, tree)
             self.assertFalse(elements[name].offscreen, name)
         for name in behind + ('cmdOpen', 'fraBirthDay'):
             self.assertTrue(name not in elements or elements[name].offscreen, name)
@@ -178,7 +179,7 @@ class BlindWindowsUser(unittest.TestCase):
         ui.focus(main)
         self.assertEqual(self.uia('focus')[0][1:3], ('Edit', 'Enter First Name'))
         self.window = self.asked
-        self.assert_only_the_page_shown_on_screen(('txtNameFirst', 'cmdNext'),
+        self.assert_only_the_page_shown_on_screen(main, ('txtNameFirst', 'cmdNext'),
                                                   ('cmdBack', 'lblResult(1)', 'Frame2'))
 
         # A reading, heard where the focus lands, named with its colour.
@@ -186,7 +187,7 @@ class BlindWindowsUser(unittest.TestCase):
         self.step(['Tab'], 'Edit', 'Enter Last Name')
         ui.type_text('Lee')
         self.step(['alt+a'], 'Text', READING_RED, 'the reading')
-        self.assert_only_the_page_shown_on_screen(('cmdBack', 'lblResult(1)', 'Frame2'),
+        self.assert_only_the_page_shown_on_screen(main, ('cmdBack', 'lblResult(1)', 'Frame2'),
                                                   ('txtNameFirst', 'cmdNext', 'Frame1'))
         self.step(['alt+b'], 'Edit', 'Enter First Name')
 
