@@ -92,14 +92,18 @@ class BlindWindowsUser(unittest.TestCase):
         """The client's answer: for tree and focus, the window asked and its elements. It fails
         when UI Automation fails, the window no longer answers or the client hangs, with every
         thread of the program and of the client as they stand."""
+        client = subprocess.Popen(['wine', self.client, *command], env=self.env, text=True,
+                                  encoding='utf-8', stdout=subprocess.PIPE, stderr=subprocess.PIPE)
         try:
-            answer = subprocess.run(['wine', self.client, *command], env=self.env, text=True,
-                                    encoding='utf-8', capture_output=True, timeout=120)
+            output, errors = client.communicate(timeout=120)
         except subprocess.TimeoutExpired:
-            self.fail('uiaclient %s did not answer:\n%s' % (command, self.backtraces()))
-        if answer.returncode != 0:
-            self.fail('uiaclient %s: %s\n%s' % (command, answer.stderr, self.backtraces()))
-        lines = answer.stdout.splitlines()
+            hung = self.backtraces()
+            client.kill()
+            client.communicate()
+            self.fail('uiaclient %s did not answer:\n%s' % (command, hung))
+        if client.returncode != 0:
+            self.fail('uiaclient %s: %s\n%s' % (command, errors, self.backtraces()))
+        lines = output.splitlines()
         if command[0] == 'answers':
             return None
         self.asked = lines[0].split('\t')[1]
