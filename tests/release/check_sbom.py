@@ -4,19 +4,17 @@ CycloneDX library publishes it on the npm registry; fetched once per machine int
 Each vulnerability must be stated for a component inside, at the version that is inside, and
 every record of scripts/vulnerability-records.json in range for a component inside must be
 stated. Usage: check_sbom.py SBOM..."""
-import base64
-import hashlib
 import importlib.machinery
-import io
 import json
 import os
+import subprocess
 import sys
 import tarfile
-import urllib.request
+import tempfile
 
 import jsonschema
 
-PACKAGE = 'https://registry.npmjs.org/@cyclonedx/cyclonedx-library/-/cyclonedx-library-10.3.0.tgz'
+PACKAGE = '@cyclonedx/cyclonedx-library@10.3.0'
 INTEGRITY = ('sha512-RIT28sp1U0PCHaaeF3yNRwk6Jig/XJ8UsYAVOMYaHQ+0VVOvsjcp0PTWQFLUqJFF8XMud+Kdq6G+'
              'wtDAh+QJFA==')
 SCHEMAS = ('bom-1.5', 'spdx', 'jsf-0.82')
@@ -30,17 +28,21 @@ def schemas():
         os.environ.get('XDG_CACHE_HOME') or os.path.expanduser('~/.cache'), 'huescry'),
         'cyclonedx-schema-10.3.0')
     if not os.path.isdir(cache):
-        with urllib.request.urlopen(PACKAGE, timeout=60) as answer:
-            package = answer.read()
-        digest = 'sha512-' + base64.b64encode(hashlib.sha512(package).digest()).decode()
-        if digest != INTEGRITY:
-            sys.exit('check_sbom: %s is not the package published as %s' % (PACKAGE, INTEGRITY))
-        os.makedirs(cache + '.part', exist_ok=True)
-        with tarfile.open(fileobj=io.BytesIO(package)) as archive:
-            for name in SCHEMAS:
-                member = archive.extractfile('package/res/schema/%s.SNAPSHOT.schema.json' % name)
-                with open(os.path.join(cache + '.part', name + '.json'), 'wb') as file:
-                    file.write(member.read())
+        with tempfile.TemporaryDirectory() as packed:
+            # npm checks the tarball against what the registry publishes; that must be the pin.
+            about, = json.loads(subprocess.run(
+                ['npm', 'pack', '--json', '--silent', '--pack-destination', packed, PACKAGE],
+                capture_output=True, text=True, check=True).stdout)
+            if about['integrity'] != INTEGRITY:
+                sys.exit('check_sbom: %s is not the package published as %s' % (PACKAGE,
+                                                                               INTEGRITY))
+            os.makedirs(cache + '.part', exist_ok=True)
+            with tarfile.open(os.path.join(packed, about['filename'])) as archive:
+                for name in SCHEMAS:
+                    member = archive.extractfile('package/res/schema/%s.SNAPSHOT.schema.json' %
+                                                 name)
+                    with open(os.path.join(cache + '.part', name + '.json'), 'wb') as file:
+                        file.write(member.read())
         os.rename(cache + '.part', cache)
     loaded = {}
     for name in SCHEMAS:
