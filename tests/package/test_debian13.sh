@@ -38,11 +38,8 @@ trap 'GNUPGHOME=$work/gnupg gpgconf --kill gpg-agent 2>/dev/null || true; rm -rf
 # apt reads a file: repository as its own unprivileged user.
 chmod 755 "$work"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
-mkdir -m 700 "$work/gnupg"
-GNUPGHOME=$work/gnupg gpg --batch --quiet --pinentry-mode loopback --passphrase '' \
-    --quick-gen-key 'Throwaway <throwaway@example.org>' ed25519 sign 1d 2>/dev/null
-GNUPGHOME=$work/gnupg gpg --batch --armor --pinentry-mode loopback --passphrase '' \
-    --export-secret-keys >"$work/key.asc"
+"$root/tests/support/throwaway-key" "$work/gnupg" 'Throwaway <throwaway@example.org>' \
+    >"$work/key.asc"
 HUESCRY_APT_KEY=$work/key.asc HUESCRY_APT_URL=file:$work/apt \
     "$root/scripts/apt-repository" "$work/apt" "$work"/${package}_*.deb
 "$root/scripts/in-debian13" --throwaway "$here/test_debian13.sh" --inside "$work"

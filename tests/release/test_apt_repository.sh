@@ -68,9 +68,8 @@ changed_index() {
     sed -i '0,/^Version: /s//Version: 9/' main/binary-amd64/Packages
     xz -9 --force --keep main/binary-amd64/Packages
 }
-mkdir -m 700 "$work/other-key"
-GNUPGHOME=$work/other-key gpg --batch --quiet --pinentry-mode loopback --passphrase '' \
-    --quick-gen-key 'Someone Else <else@example.org>' ed25519 sign 1d 2>/dev/null
+"$root/tests/support/throwaway-key" "$work/other-key" 'Someone Else <else@example.org>' \
+    >/dev/null
 GNUPGHOME=$work/other-key gpg --batch --export >"$work/other-keyring.pgp"
 refused "a-changed-index" "Hash Sum mismatch" "$work/keyring.pgp" changed_index
 refused "an-edited-InRelease" "BADSIG" "$work/keyring.pgp" \

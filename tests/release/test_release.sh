@@ -19,11 +19,8 @@ done
 
 # A throwaway OpenPGP key for the apt repository, armoured and protected as a maker's would be.
 export HUESCRY_APT_PASSPHRASE="apt pass $RANDOM" HUESCRY_APT_KEY=$work/apt-key.asc
-mkdir -m 700 "$work/gnupg"
-gpg=(gpg --homedir "$work/gnupg" --batch --quiet --pinentry-mode loopback --passphrase-fd 3)
-"${gpg[@]}" --quick-gen-key 'Tavik archive <archive@example.org>' ed25519 sign 2d \
-    3< <(printf '%s' "$HUESCRY_APT_PASSPHRASE")
-"${gpg[@]}" --armor --export-secret-keys >"$HUESCRY_APT_KEY" 3< <(printf '%s' "$HUESCRY_APT_PASSPHRASE")
+"$root/tests/support/throwaway-key" "$work/gnupg" 'Tavik archive <archive@example.org>' \
+    "$HUESCRY_APT_PASSPHRASE" >"$HUESCRY_APT_KEY"
 
 "$work/one/scripts/release" "$work/one released" >/dev/null
 "$work/the other/scripts/release" "$work/the other released" >/dev/null
