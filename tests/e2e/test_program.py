@@ -68,6 +68,10 @@ class MainWindow(unittest.TestCase):
                     for label in self.app.find_all(alert, role='label')]
         ui.wait_until(lambda: 'Please Enter Character Only' in message(), timeout=5,
                       what='the refusal message')
+        # And it takes keys only once it is the active window, which can come later still.
+        ui.wait_until(lambda: any(alert.getState().contains(ui.pyatspi.STATE_ACTIVE)
+                                  for alert in self.app.find_all(role='alert')), timeout=5,
+                      what='the message box active')
         ui.key('Return')
         ui.wait_until(lambda: not self.app.find_all(role='alert'), what='message closed')
         self.app.focus()
