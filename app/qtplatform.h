@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/instancelock.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "settings/settingsstore.h"
 
 #include <memory>

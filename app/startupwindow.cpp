@@ -1,7 +1,7 @@
 #include "app/startupwindow.h"
 
 #include "app/offerchoice.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "resources/texts.h"
 #include "settings/updatereminder.h"
 #include "windows/exitpromotionwindow.h"

@@ -1,7 +1,7 @@
 #include "settings/updatereminder.h"
 
-#include "app/platform.h"
-#include "app/utf16.h"
+#include "platform/platform.h"
+#include "platform/utf16.h"
 #include "oracle/textcodec.h"
 #include "resources/texts.h"
 #include "settings/settingsstore.h"

@@ -1,6 +1,6 @@
 #include "web/pagelinks.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "web/siteaddress.h"
 
 void openSiteAddress(Platform &platform, const QUrl &address)

@@ -1,6 +1,6 @@
 #include "web/referral.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "resources/texts.h"
 #include "web/pagelinks.h"
 #include "web/siteaddress.h"

@@ -1,7 +1,7 @@
 #include "windows/exitpromotionwindow.h"
 
-#include "app/platform.h"
-#include "app/utf16.h"
+#include "platform/platform.h"
+#include "platform/utf16.h"
 #include "oracle/colourrule.h"
 #include "resources/texts.h"
 #include "web/pagelinks.h"

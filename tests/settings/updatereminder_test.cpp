@@ -1,6 +1,6 @@
 #include "settings/updatereminder.h"
 
-#include "app/utf16.h"
+#include "platform/utf16.h"
 #include "oracle/textcodec.h"
 #include "settings/settingsstore.h"
 #include "settings/shortdate.h"
