@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <optional>
+#include <span>
 #include <utility>
 
 namespace {
@@ -146,13 +147,22 @@ QByteArray escapedKey(const QString &key)
     return result;
 }
 
+// C's escapes of one letter, the letter and the character it stands for.
+struct Escape
+{
+    char letter;
+    char character;
+};
+constexpr Escape escapes[] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'},  {'n', '\n'},
+                              {'r', '\r'}, {'t', '\t'}, {'v', '\v'},  {'"', '"'},
+                              {'\\', '\\'}, {'?', '?'},  {'\'', '\''}};
+// Qt reads the last two, and writes their characters as they are.
+constexpr std::span<const Escape> writtenEscapes{escapes, std::size(escapes) - 2};
+
 // A value's text: quotes, C escapes, and UTF-8 elsewhere; spaces around it are dropped unless
 // quoted or escaped. Nothing when it is a list of several texts, separated by commas.
 std::optional<QString> unescapedValue(QByteArrayView value)
 {
-    static constexpr char simpleEscapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
-                                                {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
-                                                {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     const qsizetype size = value.size();
     // A value may begin with what looks like a byte-order mark: it is a character there.
     QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
@@ -182,13 +192,11 @@ std::optional<QString> unescapedValue(QByteArrayView value)
                 break;
             }
             const char escaped = value[index++];
-            const auto simple =
-                std::find_if(std::begin(simpleEscapes), std::end(simpleEscapes),
-                             [escaped](const char *pair) { return pair[0] == escaped; });
+            const auto simple = std::ranges::find(escapes, escaped, &Escape::letter);
             const bool hex = escaped == 'x' && index < size && isHexDigit(value[index]);
             const bool octal = escaped >= '0' && escaped <= '7';
-            if (simple != std::end(simpleEscapes)) {
-                current += QLatin1Char((*simple)[1]);
+            if (simple != std::end(escapes)) {
+                current += QLatin1Char(simple->character);
             } else if (hex || octal) {
                 char16_t code = octal ? escaped - '0' : 0;
                 while (index < size && (hex ? isHexDigit(value[index])
@@ -280,17 +288,13 @@ QByteArray escapedText(QString text)
             continue;
         }
         escapeNextIfHexDigit = false;
-        static constexpr char escapes[][2] = {{'\a', 'a'}, {'\b', 'b'}, {'\f', 'f'},
-                                              {'\n', 'n'}, {'\r', 'r'}, {'\t', 't'},
-                                              {'\v', 'v'}, {'"', '"'},  {'\\', '\\'}};
-        const auto escape = std::find_if(std::begin(escapes), std::end(escapes),
-                                         [code](const char *pair) { return pair[0] == code; });
+        const auto escape = std::ranges::find(writtenEscapes, code, &Escape::character);
         if (code == 0) {
             result += "\\0";
             escapeNextIfHexDigit = true;
-        } else if (escape != std::end(escapes)) {
+        } else if (escape != writtenEscapes.end()) {
             result += '\\';
-            result += (*escape)[1];
+            result += escape->letter;
         } else if (code <= 0x1F || unpaired) {
             result += "\\x" + QByteArray::number(code, 16);
             escapeNextIfHexDigit = true;
