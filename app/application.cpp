@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/heldautomationelement.h"
 #include "app/unseenwidgets.h"
 
 #include <QAccessible>
@@ -68,6 +69,7 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     presentUnseenWidgetsAsOffscreen();
+    holdAutomationElementOnceAsked();
     QAccessible::installUpdateHandler(tellWhatCanBeRead);
     qtOwnHandler = qInstallMessageHandler(leaveOutUnservedSubscriptions);
 }

@@ -12,6 +12,8 @@
 //   counts a new press: Alt alone opened the menu and closed it at once, and an access key such
 //   as Alt+A opened the menu too, once its command had run;
 // - what cannot be seen is off screen to the reader (unseenwidgets.h);
+// - under wine, a reader letting go of the program's last element cannot stop it
+//   (heldautomationelement.h);
 // - no warnings from Qt 6.8's bridge to the readers about news it cannot give them.
 class Application : public QApplication
 {
