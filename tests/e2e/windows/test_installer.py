@@ -80,8 +80,7 @@ UNINSTALL_PAGES = [
 class Installer(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.winprobe = wineprefix.build_tool('winprobe.cpp', os.environ['HARNESS_RUN'],
-                                             '-municode')
+        cls.winprobe = wineprefix.tool('winprobe')
 
     def setUp(self):
         self.prefix = os.path.join(os.environ['HARNESS_RUN'], 'installer-prefix')

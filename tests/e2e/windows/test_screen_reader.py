@@ -82,7 +82,7 @@ class FocusEvents:
 class BlindWindowsUser(unittest.TestCase):
     def setUp(self):
         run = os.environ['HARNESS_RUN']
-        self.client = wineprefix.build_tool('uiaclient.cpp', run, '-lole32', '-loleaut32', '-luuid')
+        self.client = wineprefix.tool('uiaclient')
         self.prefix = os.path.join(run, 'prefix')
         self.env = wineprefix.create(self.prefix)
         self.addCleanup(subprocess.run, ['wineserver', '-k'], env=self.env)

@@ -1,6 +1,6 @@
 // What a Windows screen reader is given through UI Automation, asked as one asks it: the tree of
 // the window in front, the element with the keyboard focus, and the focus changes as they come.
-// It only reads; the scenario acts with the keyboard. Built by the scenario with Debian 13's
+// It only reads; the scenario acts with the keyboard. Built by the Windows build with Debian 13's
 // mingw-w64, whose headers declare UI Automation's client interfaces.
 //
 //   uiaclient tree [X Y]      every element of the window in front, or of the one at the point
@@ -17,20 +17,13 @@
 
 #include <uiautomation.h>
 
+#include "utf8.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace {
-
-std::string utf8(const wchar_t *text, int length)
-{
-    std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr),
-                      '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, bytes.data(), int(bytes.size()), nullptr,
-                        nullptr);
-    return bytes;
-}
 
 // wine serves most properties only through this call, not through get_Current*.
 VARIANT property(IUIAutomationElement *element, PROPERTYID id)
@@ -46,7 +39,7 @@ std::string text(IUIAutomationElement *element, PROPERTYID id)
     VARIANT value = property(element, id);
     std::string found;
     if (value.vt == VT_BSTR && value.bstrVal) {
-        found = utf8(value.bstrVal, int(SysStringLen(value.bstrVal)));
+        found = utf8({value.bstrVal, SysStringLen(value.bstrVal)});
     }
     VariantClear(&value);
     // One element, one line.

@@ -4,8 +4,8 @@ window raising focus events, a client listening to them, and the tree read again
 the screen-reader scenario reads it. Ends at the first read that does not answer, with every
 thread of both programs, or after RUNS reads.
 
-  scripts/in-debian13 tests/e2e/xsession.sh --wm -- \
-      tests/e2e/windows/uiastall.py RUNS [keep]
+  HUESCRY_WINDOWS_TOOLS=build-windows/tests/windows-tools scripts/in-debian13 \
+      tests/e2e/xsession.sh --wm -- tests/e2e/windows/uiastall.py RUNS [keep]
 
 Beside two busy loops (sh -c 'while :; do :; done'), as the README's Accessibility section says."""
 import os
@@ -19,9 +19,7 @@ import wineprefix
 
 def main(runs, *stall_options):
     folder = tempfile.mkdtemp()
-    client = wineprefix.build_tool('uiaclient.cpp', folder, '-lole32', '-loleaut32', '-luuid')
-    stall = wineprefix.build_tool('uiastall.cpp', folder, '-lole32', '-loleaut32',
-                                  '-luiautomationcore', '-luuid')
+    client, stall = wineprefix.tool('uiaclient'), wineprefix.tool('uiastall')
     env = wineprefix.create(os.path.join(folder, 'prefix'))
     window = subprocess.Popen(['wine', stall, *stall_options], env=env)
     time.sleep(5)

@@ -30,14 +30,10 @@ def create(prefix, **variables):
     return env
 
 
-def build_tool(source, folder, *flags):
-    """Builds one of the scenarios' small Windows tools from its source beside this file, into
-    folder, and returns the program's path."""
-    program = os.path.join(folder, os.path.splitext(source)[0] + '.exe')
-    subprocess.run(['x86_64-w64-mingw32-g++-posix', '-O1', '-static', '-o', program,
-                    os.path.join(os.path.dirname(os.path.abspath(__file__)), source),
-                    *flags], check=True, timeout=120)
-    return program
+def tool(name):
+    """The path of one of the scenarios' small Windows tools (uiaclient, winprobe, uiastall), which
+    the Windows build makes."""
+    return os.path.join(os.environ['HUESCRY_WINDOWS_TOOLS'], name + '.exe')
 
 
 def registry_values(env, key):

@@ -5,22 +5,15 @@
 //   winprobe token NAME         the token of each process whose executable is NAME:
 //                               elevated|not-elevated and full|limited|default
 #include <windows.h>
+
 #include <tlhelp32.h>
+
+#include "utf8.h"
 
 #include <cstdio>
 #include <cwchar>
-#include <string>
 
 namespace {
-
-std::string utf8(const wchar_t *text)
-{
-    std::string bytes(WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr),
-                      '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), int(bytes.size()), nullptr, nullptr);
-    bytes.pop_back();
-    return bytes;
-}
 
 BOOL CALLBACK printControl(HWND control, LPARAM)
 {
@@ -38,8 +31,8 @@ BOOL CALLBACK printControl(HWND control, LPARAM)
     const char *checked = "-";
     if (_wcsicmp(kind, L"Button") == 0) {
         const LONG style = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
-        if (style == BS_CHECKBOX || style == BS_AUTOCHECKBOX || style == BS_RADIOBUTTON
-            || style == BS_AUTORADIOBUTTON)
+        if (style == BS_CHECKBOX || style == BS_AUTOCHECKBOX || style == BS_RADIOBUTTON ||
+            style == BS_AUTORADIOBUTTON)
             checked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? "1" : "0";
     }
     std::printf("%s\t%s\t%s\t%d\n", utf8(kind).c_str(), utf8(text).c_str(), checked,
@@ -74,11 +67,10 @@ int token(const wchar_t *name)
         TOKEN_ELEVATION elevation{};
         TOKEN_ELEVATION_TYPE type{};
         DWORD size = 0;
-        if (!process || !OpenProcessToken(process, TOKEN_QUERY, &processToken)
-            || !GetTokenInformation(processToken, TokenElevation, &elevation, sizeof elevation,
-                                    &size)
-            || !GetTokenInformation(processToken, TokenElevationType, &type, sizeof type,
-                                    &size)) {
+        if (!process || !OpenProcessToken(process, TOKEN_QUERY, &processToken) ||
+            !GetTokenInformation(processToken, TokenElevation, &elevation, sizeof elevation,
+                                 &size) ||
+            !GetTokenInformation(processToken, TokenElevationType, &type, sizeof type, &size)) {
             std::fprintf(stderr, "cannot read the token of process %lu (%lu)\n",
                          entry.th32ProcessID, GetLastError());
             return 1;
