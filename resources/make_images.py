@@ -14,6 +14,8 @@ import struct
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# The installer's pictures and the Windows program's icon live with the rest of its packaging.
+WINDOWS = os.path.join(HERE, '..', 'packaging', 'windows')
 SIZE = 32
 WINDOWS_ICON_SIZES = (16, 24, 32, 48, 256)
 LARGER_ICON_SIZES = (16, 24, 48, 64, 128, 256)
@@ -148,12 +150,12 @@ if __name__ == '__main__':
     write(os.path.join(HERE, 'icon.png'), icons[SIZE])
     for size in LARGER_ICON_SIZES:
         write(os.path.join(HERE, 'icons', f'huescry-{size}.png'), icons[size])
-    write(os.path.join(HERE, 'windows', 'huescry.ico'),
+    write(os.path.join(WINDOWS, 'huescry.ico'),
           ico_bytes([(size, icons[size]) for size in WINDOWS_ICON_SIZES]))
     write(os.path.join(HERE, 'handcursor.png'), png_bytes(pointing_hand()))
     # The header is white, as the pages' header band is, with the ring at its right; the welcome
     # and finish pages' side is black, as the ring's middle is, with a large ring in its upper half.
-    write(os.path.join(HERE, 'windows', 'header.bmp'),
+    write(os.path.join(WINDOWS, 'header.bmp'),
           bmp_bytes(on_background(hue_ring(48), (255, 255, 255), 150, 57, 96, 4)))
-    write(os.path.join(HERE, 'windows', 'side.bmp'),
+    write(os.path.join(WINDOWS, 'side.bmp'),
           bmp_bytes(on_background(hue_ring(128), (0, 0, 0), 164, 314, 18, 40)))

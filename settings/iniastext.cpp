@@ -153,8 +153,8 @@ struct Escape
     char letter;
     char character;
 };
-constexpr Escape escapes[] = {{'a', '\a'}, {'b', '\b'}, {'f', '\f'},  {'n', '\n'},
-                              {'r', '\r'}, {'t', '\t'}, {'v', '\v'},  {'"', '"'},
+constexpr Escape escapes[] = {{'a', '\a'},  {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
+                              {'r', '\r'},  {'t', '\t'}, {'v', '\v'}, {'"', '"'},
                               {'\\', '\\'}, {'?', '?'},  {'\'', '\''}};
 // Qt reads the last two, and writes their characters as they are.
 constexpr std::span<const Escape> writtenEscapes{escapes, std::size(escapes) - 2};

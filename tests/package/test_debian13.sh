@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Linux program as a Debian 13 user gets it: the package from a signed apt repository, made by
-# scripts/apt-repository with a throwaway key, installed with the repository's .sources file and
-# keyring as the README says, in a throwaway copy of the Debian 13 root (Qt 6.8, at-spi2-core
-# 2.56, Orca 48). Then the program's end-to-end scenario and the Orca scenario, run there with
+# packaging/debian/apt-repository with a throwaway key, installed with the repository's .sources
+# file and keyring as the README says, on the throwaway layer scripts/in-debian13 puts over the
+# Debian 13 root (Qt 6.8, at-spi2-core 2.56, Orca 48). Then the program's end-to-end scenario and the Orca scenario, run there with
 # the installed program.
 # Usage: test_debian13.sh BUILD_DIR
 set -euo pipefail
@@ -41,5 +41,5 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
 "$root/tests/support/throwaway-key" "$work/gnupg" 'Throwaway <throwaway@example.org>' \
     >"$work/key.asc"
 HUESCRY_APT_KEY=$work/key.asc HUESCRY_APT_URL=file:$work/apt \
-    "$root/scripts/apt-repository" "$work/apt" "$work"/${package}_*.deb
-"$root/scripts/in-debian13" --throwaway "$here/test_debian13.sh" --inside "$work"
+    "$root/packaging/debian/apt-repository" "$work/apt" "$work"/${package}_*.deb
+"$root/scripts/in-debian13" "$here/test_debian13.sh" --inside "$work"

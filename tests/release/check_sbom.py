@@ -2,7 +2,7 @@
 """Validates bills of materials against the official CycloneDX 1.5 JSON schema, as the
 CycloneDX library publishes it on the npm registry; fetched once per machine into the cache.
 Each vulnerability must be stated for a component inside, at the version that is inside, and
-every record of scripts/vulnerability-records.json in range for a component inside must be
+every record of packaging/sbom/vulnerability-records.json in range for a component inside must be
 stated. Usage: check_sbom.py SBOM..."""
 import importlib.machinery
 import json

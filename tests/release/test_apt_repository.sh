@@ -82,7 +82,7 @@ version=$(dpkg-deb -f "$released_deb" Version)
 dpkg-deb -R "$released_deb" "$work/later"
 sed -i "s/^Version: .*/Version: $version-2/" "$work/later/DEBIAN/control"
 dpkg-deb --root-owner-group -b "$work/later" "$work/${package}_$version-2_amd64.deb" >/dev/null
-"$root/scripts/apt-repository" "$work/upgrade-repository" "$released_deb" \
+"$root/packaging/debian/apt-repository" "$work/upgrade-repository" "$released_deb" \
     "$work/${package}_$version-2_amd64.deb"
 sandbox "$work/upgrade" "$work/upgrade-repository" "$work/upgrade-repository/tavik-archive-keyring.pgp"
 dpkg-deb -f "$released_deb" Package Version Architecture Maintainer Description \

@@ -45,11 +45,11 @@ mkdir "$work/published"
 made_up CVE-2099-0001 PCRE2 10.41 >"$work/published/in-range.json"
 made_up CVE-2099-0002 PCRE2 10.40 >"$work/published/out-of-range.json"
 made_up CVE-2099-0003 otherlib 99 >"$work/published/another-product.json"
-scripts=$work/one/scripts
-cp "$scripts/vulnerability-records.json" "$work/records.json"
-"$scripts/sbom" records "$work/published" >/dev/null
-[[ $(diff "$work/records.json" "$scripts/vulnerability-records.json" | grep -c '^> .*CVE-') == 1 &&
-   $(grep -c CVE-2099-0001 "$scripts/vulnerability-records.json") == 1 ]] ||
+scripts=$work/one/scripts sbom=$work/one/packaging/sbom
+cp "$sbom/vulnerability-records.json" "$work/records.json"
+"$sbom/sbom" records "$work/published" >/dev/null
+[[ $(diff "$work/records.json" "$sbom/vulnerability-records.json" | grep -c '^> .*CVE-') == 1 &&
+   $(grep -c CVE-2099-0001 "$sbom/vulnerability-records.json") == 1 ]] ||
     fail "a refresh did not add exactly the record in range"
 if "$scripts/release" "$work/stopped" >"$work/stopped.log" 2>&1; then
     fail "a record in range with no analysis was released"
@@ -57,8 +57,8 @@ fi
 grep -qF 'CVE-2099-0001 (qt:pcre2 10.40) is in range and has no analysis' "$work/stopped.log" ||
     fail "the release stopped without naming the record: $(tail -n 3 "$work/stopped.log")"
 sed -i '$ s/^]$/,{"id": "CVE-2099-0001", "component": "qt:pcre2", "state": "in_triage"}]/' \
-    "$scripts/vulnerabilities.json"
-[[ $(SOURCE_DATE_EPOCH=0 "$scripts/sbom" windows "$work/one released"/*-setup.exe \
+    "$sbom/vulnerabilities.json"
+[[ $(SOURCE_DATE_EPOCH=0 "$sbom/sbom" windows "$work/one released"/*-setup.exe \
         "$work/one/build-release/windows") == *'"id": "CVE-2099-0001"'* ]] ||
     fail "an answered record is not stated"
 echo "release: a refresh adds the record in range, which stops the release until answered"

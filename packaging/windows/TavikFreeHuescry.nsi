@@ -9,7 +9,8 @@
 ; /D=<folder> last. Exit status 0 only when the job was done.
 ;
 ; makensis -DNAME=<name> -DVERSION=<version> -DVERSION_NUMBERS=<a.b.c.d> -DPUBLISHER=<publisher>
-;          -DPRODUCT_CODE=<key> -DPROGRAM=<TavikFreeHuescry.exe> -DOUTFILE=<installer> [-DSIGN=<command>]
+;          -DPRODUCT_CODE=<key> -DPROGRAM=<built program> -DEXE=<its file name>
+;          -DINSTANCE_MUTEX=<its single-copy mutex> -DOUTFILE=<installer> [-DSIGN=<command>]
 ; The build gives the names and the version, as it gives them to the .deb and the winget manifests;
 ; PRODUCT_CODE names the program's key in Apps & features. SIGN is run on the installer and the
 ; uninstaller as makensis writes them.
@@ -18,7 +19,9 @@ Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 ; Installing for one user needs no administrator rights: the installer asks for them only when
-; it installs for everyone, by starting itself again elevated.
+; it installs for everyone, by starting itself again elevated. NSIS's MultiUser.nsh cannot: it
+; installs for everyone only when started elevated, and has no way to start itself again so,
+; keeping the folder given on the command line; so whom it is for is chosen here, by hand.
 RequestExecutionLevel user
 ; A file that cannot be written fails the install instead of being skipped.
 AllowSkipFiles off
@@ -28,13 +31,17 @@ AllowSkipFiles off
 !include MUI2.nsh
 !include nsDialogs.nsh
 
-!define EXE "TavikFreeHuescry.exe"
 !define UNINSTALLER "Uninstall ${NAME}.exe"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT_CODE}"
 !define APP_PATHS_KEY "Software\Microsoft\Windows\CurrentVersion\App Paths\${EXE}"
-; The program's single-copy mutex: "Local\" + its executable name in lower case + ".instance".
-!define INSTANCE_MUTEX "Local\tavikfreehuescry.instance"
 !define SYNCHRONIZE 0x00100000
+
+; The folder of the installation for everyone (HKLM), for the user (HKCU) or for whom the shell
+; variables are set for (SHCTX); empty when there is none.
+!macro InstalledLocation ROOT RESULT
+    ReadRegStr ${RESULT} ${ROOT} "${UNINSTALL_KEY}" InstallLocation
+!macroend
+!define InstalledLocation "!insertmacro InstalledLocation"
 ; The exit status of an elevated installer whose user ticked "Run" on its last page: the
 ; installer that started it, running as the user, starts the program.
 !define RUN_AS_USER 3
@@ -146,7 +153,7 @@ Page custom ModePage ModePageLeave
             System::Free $1
             !if "${PREFIX}" == ""
                 ${If} $0 = ${RUN_AS_USER}
-                    ReadRegStr $1 HKLM "${UNINSTALL_KEY}" InstallLocation
+                    ${InstalledLocation} HKLM $1
                     Exec '"$1\${EXE}"'
                     StrCpy $0 0
                 ${EndIf}
@@ -229,7 +236,7 @@ Function SetMode
     ${If} $CommandLineFolder != ""
         StrCpy $INSTDIR $CommandLineFolder
     ${EndIf}
-    ReadRegStr $ExistingFolder SHCTX "${UNINSTALL_KEY}" InstallLocation
+    ${InstalledLocation} SHCTX $ExistingFolder
     ${If} $ExistingFolder != ""
         StrCpy $INSTDIR $ExistingFolder
     ${EndIf}
@@ -254,7 +261,7 @@ Function .onInit
         StrCpy $AllUsers 1
     ${Else}
         ; Asked on the first page; offered as the installation already there is.
-        ReadRegStr $0 HKCU "${UNINSTALL_KEY}" InstallLocation
+        ${InstalledLocation} HKCU $0
         ${If} $0 != ""
             StrCpy $AllUsers 0
         ${Else}
@@ -313,9 +320,9 @@ FunctionEnd
 Function ModePageNextButton
     ${NSD_GetState} $ModePage.AllUsers $0
     ${If} $0 == ${BST_CHECKED}
-        ReadRegStr $0 HKLM "${UNINSTALL_KEY}" InstallLocation
+        ${InstalledLocation} HKLM $0
     ${Else}
-        ReadRegStr $0 HKCU "${UNINSTALL_KEY}" InstallLocation
+        ${InstalledLocation} HKCU $0
     ${EndIf}
     GetDlgItem $1 $HWNDPARENT 1
     ${If} $0 != ""
@@ -447,7 +454,7 @@ SectionEnd
 ; is the one it removes, a user's own before everyone's.
 Function un.onInit
     ${GetParameters} $Parameters
-    ReadRegStr $0 HKCU "${UNINSTALL_KEY}" InstallLocation
+    ${InstalledLocation} HKCU $0
     ${If} $0 == $INSTDIR
         SetShellVarContext current
     ${Else}
