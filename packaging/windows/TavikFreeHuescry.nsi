@@ -36,12 +36,10 @@ AllowSkipFiles off
 !define APP_PATHS_KEY "Software\Microsoft\Windows\CurrentVersion\App Paths\${EXE}"
 !define SYNCHRONIZE 0x00100000
 
-; The folder of the installation for everyone (HKLM), for the user (HKCU) or for whom the shell
-; variables are set for (SHCTX); empty when there is none.
+; The folder of the installation in ROOT (HKLM, HKCU or SHCTX); empty when there is none.
 !macro InstalledLocation ROOT RESULT
     ReadRegStr ${RESULT} ${ROOT} "${UNINSTALL_KEY}" InstallLocation
 !macroend
-!define InstalledLocation "!insertmacro InstalledLocation"
 ; The exit status of an elevated installer whose user ticked "Run" on its last page: the
 ; installer that started it, running as the user, starts the program.
 !define RUN_AS_USER 3
@@ -153,7 +151,7 @@ Page custom ModePage ModePageLeave
             System::Free $1
             !if "${PREFIX}" == ""
                 ${If} $0 = ${RUN_AS_USER}
-                    ${InstalledLocation} HKLM $1
+                    !insertmacro InstalledLocation HKLM $1
                     Exec '"$1\${EXE}"'
                     StrCpy $0 0
                 ${EndIf}
@@ -236,7 +234,7 @@ Function SetMode
     ${If} $CommandLineFolder != ""
         StrCpy $INSTDIR $CommandLineFolder
     ${EndIf}
-    ${InstalledLocation} SHCTX $ExistingFolder
+    !insertmacro InstalledLocation SHCTX $ExistingFolder
     ${If} $ExistingFolder != ""
         StrCpy $INSTDIR $ExistingFolder
     ${EndIf}
@@ -261,7 +259,7 @@ Function .onInit
         StrCpy $AllUsers 1
     ${Else}
         ; Asked on the first page; offered as the installation already there is.
-        ${InstalledLocation} HKCU $0
+        !insertmacro InstalledLocation HKCU $0
         ${If} $0 != ""
             StrCpy $AllUsers 0
         ${Else}
@@ -320,9 +318,9 @@ FunctionEnd
 Function ModePageNextButton
     ${NSD_GetState} $ModePage.AllUsers $0
     ${If} $0 == ${BST_CHECKED}
-        ${InstalledLocation} HKLM $0
+        !insertmacro InstalledLocation HKLM $0
     ${Else}
-        ${InstalledLocation} HKCU $0
+        !insertmacro InstalledLocation HKCU $0
     ${EndIf}
     GetDlgItem $1 $HWNDPARENT 1
     ${If} $0 != ""
@@ -454,7 +452,7 @@ SectionEnd
 ; is the one it removes, a user's own before everyone's.
 Function un.onInit
     ${GetParameters} $Parameters
-    ${InstalledLocation} HKCU $0
+    !insertmacro InstalledLocation HKCU $0
     ${If} $0 == $INSTDIR
         SetShellVarContext current
     ${Else}
