@@ -19,8 +19,8 @@ INTEGRITY = ('sha512-RIT28sp1U0PCHaaeF3yNRwk6Jig/XJ8UsYAVOMYaHQ+0VVOvsjcp0PTWQFL
              'wtDAh+QJFA==')
 SCHEMAS = ('bom-1.5', 'spdx', 'jsf-0.82')
 BASE = 'http://cyclonedx.org/schema/'
-SBOM = importlib.machinery.SourceFileLoader(
-    'sbom', os.path.join(os.path.dirname(__file__), '..', '..', 'scripts', 'sbom')).load_module()
+SBOM = importlib.machinery.SourceFileLoader('sbom', os.path.join(
+    os.path.dirname(__file__), '..', '..', 'packaging', 'sbom', 'sbom')).load_module()
 
 
 def schemas():
