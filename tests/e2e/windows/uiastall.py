@@ -1,8 +1,8 @@
 #!/usr/bin/python3
-"""Shows without Qt how wine 10's UI Automation stalls a program on a busy machine: uiastall.cpp's
-window raising focus events, a client listening to them, and the tree read again and again, as
-the screen-reader scenario reads it. Ends at the first read that does not answer, with every
-thread of both programs, or after RUNS reads.
+"""Tries wine 10's stall of a program on a busy machine without Qt (README, Accessibility):
+uiastall.cpp's window raising focus events, a client listening to them, and the tree read again
+and again, as the screen-reader scenario reads it. Ends at the first read that does not answer,
+with every thread of both programs, or after RUNS reads.
 
   HUESCRY_WINDOWS_TOOLS=build-windows/tests/windows-tools scripts/in-debian13 \
       tests/e2e/xsession.sh --wm -- tests/e2e/windows/uiastall.py RUNS [keep]
