@@ -1,7 +1,7 @@
 // A window with no Qt in it, for a UI Automation client to try to stall under wine 10: one
 // element, served as Qt serves its own (a server-side provider that asks for COM threading),
-// which raises a focus event three times a second. uiastall.py runs it beside uiaclient.cpp; see the README's
-// Accessibility section for what stalls and why.
+// which raises a focus event three times a second. uiastall.py runs it beside uiaclient.cpp; see
+// the README's Accessibility section for what stalls and why.
 //
 //   uiastall [keep]   keep: hold a node of the window from a thread of its own, as the program
 //                     does, so that wine never unregisters the node's interface
