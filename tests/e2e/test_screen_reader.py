@@ -107,7 +107,9 @@ class BlindUser(unittest.TestCase):
         app = ui.App([PROGRAM], r'^Tavik Huescry$', stderr=errors,
                      env={'QT_LINUX_ACCESSIBILITY_ALWAYS_ON': None, **FIFTEEN_DAYS_LATER})
         self.addCleanup(app.close)
-        self.hears(orca.settle(), 'alert Tavik Huescry.', 'Yes push button.')
+        # Orca 48 names the question's window, but not always the Yes button it opens on: the
+        # focus may arrive before Orca has taken up the window. Tab from Yes lands on No.
+        self.hears(orca.settle(), 'alert Tavik Huescry.')
         self.hears(orca.press('Tab'), 'No push button.')
         self.hears(orca.press('space'), 'Tavik Huescry v1.15 frame.')
         self.hears(orca.press('alt+F4'), 'Exit push button.')
